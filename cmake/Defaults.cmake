@@ -21,7 +21,9 @@ else()
   if(WIN32)
     target_compile_definitions(tarvelo_defaults INTERFACE UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN
       _FILE_OFFSET_BITS=64 __USE_MINGW_ANSI_STDIO=1)
-    target_link_options(tarvelo_defaults INTERFACE -static -static-libgcc -static-libstdc++ -municode)
+    # No -municode here: test programs take gtest_main's main(); programs get their wide command line
+    # from platform/os/CommandLine.h.
+    target_link_options(tarvelo_defaults INTERFACE -static -static-libgcc -static-libstdc++)
   else()
     # Hardening: bounds-checked libstdc++ in debug-ish builds, fortified libc, stack protector.
     target_compile_definitions(tarvelo_defaults INTERFACE _FILE_OFFSET_BITS=64

@@ -21,8 +21,9 @@ packages=(
   fonts-dejavu-core fonts-liberation shared-mime-info
 )
 
-# Windows build of the core, tested under Wine (needs the i386 architecture).
-windows_packages=(g++-mingw-w64-i686-posix wine wine32)
+# Windows build of the core, tested under Wine (needs the i386 architecture). The 64-bit compiler and
+# Wine run the tests on machines whose kernel cannot start 32-bit programs (tools/test-windows.sh).
+windows_packages=(g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine32 wine64)
 
 want_windows=${TARVELO_WITH_WINDOWS:-1}
 if [ "$want_windows" = 1 ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
