@@ -20,7 +20,7 @@ else()
   endif()
   if(WIN32)
     target_compile_definitions(tarvelo_defaults INTERFACE UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN
-      _FILE_OFFSET_BITS=64 __USE_MINGW_ANSI_STDIO=1)
+      _FILE_OFFSET_BITS=64 __USE_MINGW_ANSI_STDIO=1 _GLIBCXX_ASSERTIONS)
     # No -municode here: test programs take gtest_main's main(); programs get their wide command line
     # from platform/os/CommandLine.h.
     target_link_options(tarvelo_defaults INTERFACE -static -static-libgcc -static-libstdc++)
