@@ -1,9 +1,9 @@
 #include "platform/os/SystemError.h"
 
 #ifdef _WIN32
-#include <windows.h>
-
 #include "reader/TextEncoding.h"
+
+#include <windows.h>
 #else
 #include <cerrno>
 #include <cstring>
@@ -15,9 +15,9 @@ std::string LastErrorText() {
 #ifdef _WIN32
     const DWORD code = GetLastError();
     wchar_t* buffer = nullptr;
-    const DWORD length = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-        code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    const DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                            FORMAT_MESSAGE_IGNORE_INSERTS,
+                                        nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
     std::u16string text;
     if (length != 0 && buffer != nullptr) {
         text.assign(buffer, buffer + length);
