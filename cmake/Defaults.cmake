@@ -30,6 +30,10 @@ else()
       $<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2> _GLIBCXX_ASSERTIONS)
     target_compile_options(tarvelo_defaults INTERFACE -fstack-protector-strong -fPIC)
   endif()
+  if(TARVELO_FUZZ)
+    # Coverage feedback must come from the libraries under test, not only from the fuzz driver.
+    target_compile_options(tarvelo_defaults INTERFACE -fsanitize=fuzzer-no-link)
+  endif()
   if(TARVELO_SANITIZE)
     target_compile_options(tarvelo_defaults INTERFACE -fsanitize=address,undefined
       -fno-sanitize-recover=all -fno-omit-frame-pointer)
