@@ -98,6 +98,10 @@ ScanResult MtfReader::Scan(std::unique_ptr<ByteSource> source) {
     return RunScan();
 }
 
+void MtfReader::SetReadBufferSize(std::size_t bytes) {
+    readBufferSize_ = std::max<std::size_t>(bytes, 2048);
+}
+
 bool MtfReader::Running() const {
     return control_.running.load() != 0;
 }
@@ -109,7 +113,7 @@ ScanResult MtfReader::RunScan() {
     lastReported_ = 0;
     filePointer_ = 0;
     readFailed_ = false;
-    cursor_ = std::make_unique<ByteCursor>(*source_);
+    cursor_ = std::make_unique<ByteCursor>(*source_, readBufferSize_);
     const ScanResult result = [this] {
         const std::uint64_t size = cursor_->Size();
         std::uint64_t position = 0; // where the next window starts

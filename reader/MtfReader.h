@@ -71,6 +71,10 @@ public:
     MtfReader(const MtfReader&) = delete;
     MtfReader& operator=(const MtfReader&) = delete;
 
+    // The size of the scan's read buffer (default 1 MiB; at least 2 KiB). Tests use small buffers to
+    // move the buffer's edges around; the records do not depend on it.
+    void SetReadBufferSize(std::size_t bytes);
+
     // Opens the backup file unless one is open already.
     OpenResult OpenBackup(const std::filesystem::path& path);
     OpenResult OpenBackup(std::unique_ptr<ByteSource> source);
@@ -108,6 +112,7 @@ private:
     std::unique_ptr<ByteSource> source_;
     std::unique_ptr<ByteCursor> cursor_;
     BlockWindow window_{};
+    std::size_t readBufferSize_ = ByteCursor::kDefaultCapacity;
     std::vector<std::uint8_t> copyBuffer_; // allocated on the first extraction, reused by later ones
 
     std::optional<std::u16string> setName_; // absent until the first accepted "SSET"
