@@ -179,6 +179,7 @@ TEST(Scan, OpensByPathOnceAndReportsAFileThatCannotBeOpened) {
     EXPECT_EQ(reader.Scan(path), ScanResult::Completed);
     EXPECT_EQ(reader.Scan(path), ScanResult::AlreadyOpen);
     EXPECT_EQ(sink.events, ScanBytes(bytes).events);
+    reader.CloseBackup(); // Windows cannot remove a file that is still open
     std::filesystem::remove(path);
 }
 
