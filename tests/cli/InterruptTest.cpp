@@ -1,0 +1,26 @@
+#include "platform/os/Interrupt.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+namespace tarvelo {
+namespace {
+
+TEST(InterruptTest, SignalClearsBothFlagsAndIsRemembered) {
+    ScanControl control;
+    control.running = 1;
+    control.extracting = 1;
+    os::ClearInterrupt();
+    os::InstallInterruptHandler(control);
+    ASSERT_FALSE(os::Interrupted());
+    std::raise(SIGINT); // would end the test process without the handler
+    EXPECT_TRUE(os::Interrupted());
+    EXPECT_EQ(control.running.load(), 0);
+    EXPECT_EQ(control.extracting.load(), 0);
+    os::ClearInterrupt();
+    EXPECT_FALSE(os::Interrupted());
+}
+
+} // namespace
+} // namespace tarvelo
