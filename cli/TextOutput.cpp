@@ -59,15 +59,37 @@ std::string FileTableRow(std::uint64_t record, std::uint64_t size, std::u16strin
            TerminalText(path);
 }
 
-std::string ScanSummary(std::uint64_t files, std::uint64_t bytes, std::chrono::duration<double> elapsed,
-                        std::string_view verb) {
+namespace {
+
+std::string Summary(std::uint64_t files, std::string_view filesVerb, std::uint64_t bytes,
+                    std::string_view bytesVerb, std::chrono::duration<double> elapsed) {
     const double seconds = elapsed.count();
-    std::string text = std::to_string(files) + (files == 1 ? " file" : " files") + " found, " +
-                       FormatSize(bytes) + " " + std::string(verb) + " in " + Fixed(seconds, 2) + " s";
+    std::string text = std::to_string(files);
+    text += files == 1 ? " file " : " files ";
+    text += filesVerb;
+    text += ", ";
+    text += FormatSize(bytes);
+    text += ' ';
+    text += bytesVerb;
+    text += " in ";
+    text += Fixed(seconds, 2);
+    text += " s";
     if (seconds > 0) {
-        text += " (" + FormatSize(static_cast<std::uint64_t>(static_cast<double>(bytes) / seconds)) + "/s)";
+        text += " (";
+        text += FormatSize(static_cast<std::uint64_t>(static_cast<double>(bytes) / seconds));
+        text += "/s)";
     }
     return text;
+}
+
+} // namespace
+
+std::string ScanSummary(std::uint64_t files, std::uint64_t bytes, std::chrono::duration<double> elapsed) {
+    return Summary(files, "found", bytes, "scanned", elapsed);
+}
+
+std::string ExtractSummary(std::uint64_t files, std::uint64_t bytes, std::chrono::duration<double> elapsed) {
+    return Summary(files, "extracted", bytes, "written", elapsed);
 }
 
 } // namespace tarvelo::cli

@@ -20,7 +20,9 @@ std::string FileTableHeading();
 std::string FileTableRow(std::uint64_t record, std::uint64_t size, std::u16string_view path);
 
 // "12 files found, 3.4 MiB scanned in 0.52 s (6.5 MiB/s)".
-std::string ScanSummary(std::uint64_t files, std::uint64_t bytes, std::chrono::duration<double> elapsed,
-                        std::string_view verb = "scanned");
+std::string ScanSummary(std::uint64_t files, std::uint64_t bytes, std::chrono::duration<double> elapsed);
+
+// "3 files extracted, 4.0 MiB written in 0.20 s (20.0 MiB/s)".
+std::string ExtractSummary(std::uint64_t files, std::uint64_t bytes, std::chrono::duration<double> elapsed);
 
 } // namespace tarvelo::cli

@@ -46,6 +46,10 @@ void InstallInterruptHandler(ScanControl& control) {
 #endif
 }
 
+void ReleaseInterruptHandler() {
+    g_control.store(nullptr);
+}
+
 void RequestInterrupt() {
     g_interrupted.store(1);
     if (ScanControl* control = g_control.load()) {

@@ -8,6 +8,8 @@ namespace tarvelo::os {
 
 // Routes the interruption to `control` from now on. The handler stays installed for the process.
 void InstallInterruptHandler(ScanControl& control);
+// Forgets `control` (before it is destroyed); a later interruption is only remembered.
+void ReleaseInterruptHandler();
 
 // What the handler does, callable directly (tests simulate Ctrl-C with it).
 void RequestInterrupt();

@@ -17,11 +17,13 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::string_view_literals;
 
-
 std::string Joined(const std::vector<std::u16string>& components) {
     std::string out;
     for (const auto& component : components) {
-        out += (out.empty() ? "" : "|") + Utf16ToUtf8(component);
+        if (!out.empty()) {
+            out += '|';
+        }
+        out += Utf16ToUtf8(component);
     }
     return out;
 }
