@@ -6,4 +6,7 @@ cd "$(dirname "$0")/.."
 build=${TARVELO_BUILD_ROOT:-$PWD/build}/release
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j "$(nproc)"
-echo "demo: the scan comes with the scan engine"
+demo=${TARVELO_BUILD_ROOT:-$PWD/build}/demo/demo.bkf
+mkdir -p "$(dirname "$demo")"
+"$build/tools/bkfgen/bkfgen" demo "$demo"
+echo "demo: wrote the demo backup $demo; the scan comes with the scan engine"
