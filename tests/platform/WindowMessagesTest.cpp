@@ -1,0 +1,77 @@
+#include "platform/WindowMessages.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QObject>
+#include <QThread>
+
+#include <atomic>
+#include <thread>
+#include <vector>
+
+namespace tarvelo::platform {
+namespace {
+
+class Receiver : public QObject, public MessageTarget {
+public:
+    Receiver() : MessageTarget(this) {}
+};
+
+TEST(WindowMessages, PrivateNumbersAreTheFirstUserMessagePlusOffsets) {
+    EXPECT_EQ(WM_TREEITEM_CLICKED, 1174u);
+    EXPECT_EQ(WM_SCAN_FILE_FOUND, 1175u);
+    EXPECT_EQ(WM_TREEITEM_RCLICKED, 1176u);
+    EXPECT_EQ(WM_SCAN_PROGRESS, 1177u);
+    EXPECT_EQ(WM_LISTITEM_CLICKED, 1179u);
+    EXPECT_EQ(WM_LISTITEM_RCLICKED, 1181u);
+    EXPECT_EQ(WM_SCAN_BUSY, 1183u);
+}
+
+TEST(WindowMessages, SendOnTheWindowThreadCallsTheHandlerDirectly) {
+    Receiver window;
+    window.MapMessage(WM_SCAN_BUSY, [](WPARAM w, LPARAM l) { return static_cast<LRESULT>(w) * 10 + l; });
+    EXPECT_EQ(SendMessage(&window, WM_SCAN_BUSY, 4, 2), 42);
+    EXPECT_EQ(SendMessage(&window, WM_SCAN_PROGRESS, 1, 1), 0) << "no handler answers 0";
+    EXPECT_EQ(SendMessage(nullptr, WM_SCAN_BUSY, 1, 1), 0);
+}
+
+// A worker's sends run on the window's thread, one at a time and in order, and each send waits for
+// its handler: the worker sees every handler's result before it sends the next message.
+TEST(WindowMessages, SendFromWorkerBlocksUntilTheHandlerRanOnTheWindowThread) {
+    Receiver window;
+    std::vector<int> seen;
+    std::atomic<bool> wrongThread{false};
+    QThread* const uiThread = QThread::currentThread();
+    window.MapMessage(WM_SCAN_FILE_FOUND, [&](WPARAM, LPARAM l) {
+        if (QThread::currentThread() != uiThread) {
+            wrongThread = true;
+        }
+        seen.push_back(static_cast<int>(l));
+        return static_cast<LRESULT>(seen.size());
+    });
+    std::vector<LRESULT> results;
+    std::atomic<bool> done{false};
+    std::thread worker([&] {
+        for (int i = 0; i < 200; ++i) {
+            results.push_back(SendMessage(&window, WM_SCAN_FILE_FOUND, 0, i));
+        }
+        done = true;
+    });
+    QElapsedTimer timer;
+    timer.start();
+    while (!done && timer.elapsed() < 30000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    worker.join();
+    EXPECT_FALSE(wrongThread);
+    ASSERT_EQ(seen.size(), 200u);
+    for (int i = 0; i < 200; ++i) {
+        EXPECT_EQ(seen[static_cast<std::size_t>(i)], i);
+        EXPECT_EQ(results[static_cast<std::size_t>(i)], i + 1);
+    }
+}
+
+} // namespace
+} // namespace tarvelo::platform
