@@ -59,11 +59,16 @@ ExtractOutcome MtfReader::HandleFileEntry(std::uint64_t entryOffset, ExtractionO
 
 void MtfReader::ExtractData(std::uint64_t dataStart, std::uint64_t bytes, std::uint64_t chunks,
                             ExtractionOutput& output, ExtractOutcome& outcome) {
-    copyBuffer_.resize(kChunkSize);
+    // One chunk at most; a backup smaller than that never needs more than its own length.
+    const auto needed = static_cast<std::size_t>(std::min<std::uint64_t>(kChunkSize, source_->Size()));
+    if (copyBuffer_.size() < needed) {
+        copyBuffer_.resize(needed);
+    }
     std::uint64_t offset = dataStart;
     // Copies up to `count` bytes; false when the copy must end here.
     const auto copy = [&](std::size_t count) {
-        const ReadResult read = source_->ReadAt(offset, std::span(copyBuffer_).first(count));
+        const ReadResult read =
+            source_->ReadAt(offset, std::span(copyBuffer_).first(std::min(count, copyBuffer_.size())));
         if (read.bytes > 0 && !output.Write(std::span<const std::uint8_t>(copyBuffer_).first(read.bytes))) {
             outcome.result = ExtractResult::WriteFailed;
             return false;
