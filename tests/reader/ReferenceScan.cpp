@@ -15,7 +15,7 @@ enum { kSset = 2, kVolb = 3, kDirb = 4, kEted = 5, kTfdd = 11 };
 constexpr std::int64_t kInt64Max = INT64_MAX;
 
 unsigned Le16(const unsigned char* p) {
-    return p[0] | (p[1] << 8u);
+    return static_cast<unsigned>(p[0]) | (static_cast<unsigned>(p[1]) << 8u);
 }
 std::uint32_t Le32(const unsigned char* p) {
     return Le16(p) | (static_cast<std::uint32_t>(Le16(p + 2)) << 16u);
