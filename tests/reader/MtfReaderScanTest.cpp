@@ -185,3 +185,106 @@ TEST(Scan, OpensByPathOnceAndReportsAFileThatCannotBeOpened) {
 
 } // namespace
 } // namespace tarvelo
+
+namespace tarvelo {
+namespace {
+
+// The edges of the 1024-byte windows: which candidates a window examines, where the two bytes after a
+// tag come from, and how an "ETED" name that reaches past the window is read.
+TEST(ScanEdges, FollowersPastTheWindowAreTheFilesOwnBytes) {
+    struct Case {
+        std::size_t size;      // file length
+        std::size_t tagAt;     // "ETED" with an empty name and no data
+        std::string followers; // bytes 4 and 5 of the tag
+        std::size_t expected;  // files reported
+    };
+    const std::vector<Case> cases = {
+        {3000, 1019, std::string("\1\1", 2), 0}, // byte 5 lies at 1024, outside the first window
+        {3000, 1019, std::string("\1\0", 2), 1},
+        {3000, 1018, std::string("\1\1", 2), 0},
+        {3000, 1020, std::string("\1\1", 2), 0}, // the next window's position 0
+        {3000, 1023, std::string("\0\1", 2), 1},
+        {1024, 1019, std::string("\1", 1), 1}, // byte 5 past the end of the file reads as zero
+        {1023, 1019, std::string("", 0), 1},   // the tag's last byte is the file's last
+        {1022, 1019, std::string("", 0), 0},   // the tag is cut by the end of the file
+        {1030, 1026, std::string("", 0), 1},   // the short last window
+    };
+    for (const auto& c : cases) {
+        TestBytes bytes(c.size);
+        bytes.Raw(c.tagAt, "ETED");
+        if (c.tagAt + 26 <= c.size) {
+            bytes.Le64(c.tagAt + 8, 4);
+        }
+        bytes.Raw(c.tagAt + 4, c.followers).Resize(c.size);
+        EXPECT_EQ(ScanBytes(bytes).Files().size(), c.expected) << c.size << " " << c.tagAt;
+    }
+}
+
+TEST(ScanEdges, LongNamesReachingPastTheWindowAreReadFromTheFile) {
+    for (const std::uint32_t nameLength : {997u, 998u, 999u, 1000u, 1001u, 1023u, 1024u, 1025u}) {
+        TestBytes bytes;
+        bytes.Raw(0, "ETED").Le64(8, 4 + nameLength + 8).Le32(22, nameLength);
+        std::u16string name;
+        for (std::uint32_t unit = 0; unit < (nameLength + 1) / 2; ++unit) {
+            name.push_back(static_cast<char16_t>(0x4E00 + unit)); // a different unit at every position
+        }
+        bytes.Utf16(26, name).Resize(26 + nameLength + 8);
+        const auto files = ScanBytes(bytes).Files();
+        if (nameLength > 1024) {
+            EXPECT_TRUE(files.empty());
+            continue;
+        }
+        ASSERT_EQ(files.size(), 1u) << nameLength;
+        const std::u16string expected = u"(null)" + name;
+        EXPECT_EQ(files[0].Path(), expected.substr(0, 1023)) << nameLength;
+    }
+}
+
+} // namespace
+} // namespace tarvelo
+
+namespace tarvelo {
+namespace {
+
+// Memory whose reads fail from a given offset on, as a disk with a bad stretch would.
+class FailingSource final : public ByteSource {
+public:
+    FailingSource(std::vector<std::uint8_t> bytes, std::uint64_t failFrom)
+        : bytes_(std::move(bytes)), failFrom_(failFrom) {}
+    [[nodiscard]] std::uint64_t Size() const override { return bytes_.size(); }
+    ReadResult ReadAt(std::uint64_t offset, std::span<std::uint8_t> out) override {
+        const std::uint64_t end = std::min<std::uint64_t>(offset + out.size(), bytes_.size());
+        const std::uint64_t good = std::min(end, failFrom_);
+        const std::size_t count = offset < good ? static_cast<std::size_t>(good - offset) : 0;
+        std::copy_n(bytes_.begin() + static_cast<std::ptrdiff_t>(offset), count, out.begin());
+        return {count, good < end};
+    }
+
+private:
+    std::vector<std::uint8_t> bytes_;
+    std::uint64_t failFrom_;
+};
+
+TEST(ScanErrors, AReadErrorEndsTheScanWithTheRecordsSoFar) {
+    TestBytes bytes;
+    for (std::size_t i = 0; i < 40; ++i) {
+        test::PutEntry(bytes, 1000 + i * 3000,
+                       Le(u"file" + std::u16string(1, static_cast<char16_t>(u'A' + i))), 100);
+    }
+    const auto complete = ScanBytes(bytes).events;
+    for (const std::uint64_t failFrom : {0ull, 1ull, 5000ull, 60000ull, 100000ull}) {
+        ScanControl control;
+        control.running = 1;
+        RecordingSink sink;
+        MtfReader reader(control, sink);
+        reader.SetReadBufferSize(4096);
+        EXPECT_EQ(reader.Scan(std::make_unique<FailingSource>(bytes.Bytes(), failFrom)),
+                  ScanResult::ReadFailed);
+        ASSERT_LE(sink.events.size(), complete.size());
+        EXPECT_TRUE(std::equal(sink.events.begin(), sink.events.end(), complete.begin())) << failFrom;
+        EXPECT_GE(sink.events.size() + 3, failFrom / 3000 * 2) << failFrom; // nearly all before the error
+    }
+}
+
+} // namespace
+} // namespace tarvelo

@@ -43,7 +43,7 @@ TEST(TagTable, AcceptanceDependsOnTheTwoFollowingBytes) {
 }
 
 TEST(TagTable, SearchFindsTheFirstAcceptedTagSkippingRejectedOnes) {
-    const auto bytes = Bytes(std::string("xxSSET\x01\x01VOLB\x00\x00DIRB", 22));
+    const auto bytes = Bytes(std::string("xxSSET\x01\x01VOLB\x00\x00DIRB", 18));
     const auto hit = FindAcceptedTag(bytes.data(), bytes.size(), bytes.size());
     ASSERT_TRUE(hit);
     EXPECT_EQ(hit->position, 8u);
