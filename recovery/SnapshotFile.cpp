@@ -72,7 +72,7 @@ SnapshotSaveResult SaveSnapshot(const std::filesystem::path& snapshotPath, std::
     if (!part.Close()) {
         return fail(Quoted(snapshotPath) + ": " + os::LastErrorText());
     }
-    if (!os::ReplaceFile(partPath, snapshotPath)) {
+    if (!os::MoveFileOver(partPath, snapshotPath)) {
         const std::string reason = os::LastErrorText();
         os::RemoveEntry(partPath);
         result.error = Quoted(snapshotPath) + ": " + reason;

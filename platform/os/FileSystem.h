@@ -12,6 +12,6 @@ bool IsRealFolder(const std::filesystem::path& path);
 // Removes a file, a link or an empty folder at `path` itself. False when it could not.
 bool RemoveEntry(const std::filesystem::path& path);
 // Moves `from` over `to`, replacing what is there, in one step where the system allows it.
-bool ReplaceFile(const std::filesystem::path& from, const std::filesystem::path& to);
+bool MoveFileOver(const std::filesystem::path& from, const std::filesystem::path& to);
 
 } // namespace tarvelo::os

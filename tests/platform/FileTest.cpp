@@ -93,11 +93,11 @@ TEST(FileSystem, RemoveEntryRemovesTheLinkNotItsTarget) {
     EXPECT_FALSE(RemoveEntry(folder / "missing"));
 }
 
-TEST(FileSystem, ReplaceFileMovesOverAnExistingFile) {
+TEST(FileSystem, MoveFileOverMovesOverAnExistingFile) {
     const fs::path folder = FreshFolder("replace");
     std::ofstream(folder / "old") << "old";
     std::ofstream(folder / "new") << "new";
-    EXPECT_TRUE(ReplaceFile(folder / "new", folder / "old"));
+    EXPECT_TRUE(MoveFileOver(folder / "new", folder / "old"));
     EXPECT_EQ(Contents(folder / "old"), "new");
     EXPECT_FALSE(fs::exists(folder / "new"));
 }
