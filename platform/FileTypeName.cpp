@@ -1,5 +1,7 @@
 #include "platform/FileTypeName.h"
 
+#include "platform/os/ShellFileType.h"
+
 #include <QMimeDatabase>
 
 namespace tarvelo::platform {
@@ -32,6 +34,10 @@ QString ExchangeKind(const QString& lowerExtension) {
 } // namespace
 
 QString FileTypeNameFor(const QString& name) {
+    // Windows: the shell knows every registered type; it answers from the name alone.
+    if (const auto shell = os::ShellTypeName(name.toStdU16String())) {
+        return QString::fromStdU16String(*shell);
+    }
     const QString file = LastComponent(name);
     const qsizetype dot = file.lastIndexOf(QLatin1Char('.'));
     if (dot < 0 || dot + 1 >= file.size()) {
