@@ -23,7 +23,7 @@ TEST(DifferentialGenerated, CleanBackupsYieldExactlyTheWrittenEntries) {
     for (std::uint64_t seed = 1; seed <= 150; ++seed) {
         bkfgen::RandomBackupOptions options;
         options.seed = seed;
-        options.files = seed % 50;
+        options.files = static_cast<std::size_t>(seed % 50);
         options.maxDataSize = seed % 3 == 0 ? 40000 : 3000;
         options.catalogues = false; // "ETED"-typed catalogue entries would be found as entries too
         options.noise = seed % 2 == 0;
@@ -98,9 +98,9 @@ TEST(DifferentialGenerated, DamagedBackupsGiveTheSameRecordsAsTheReference) {
     for (std::uint64_t seed = 1; seed <= 900; ++seed) {
         bkfgen::RandomBackupOptions options;
         options.seed = 1000 + seed;
-        options.files = rng() % 60;
+        options.files = static_cast<std::size_t>(rng() % 60);
         options.maxDataSize = rng() % 4 == 0 ? 20000 : 2500;
-        options.plantedTags = rng() % 12;
+        options.plantedTags = static_cast<std::size_t>(rng() % 12);
         options.damage = rng() % 4;
         std::string bytes = bkfgen::MakeRandomBackup(options);
         if (seed % 4 != 0) {
@@ -108,9 +108,9 @@ TEST(DifferentialGenerated, DamagedBackupsGiveTheSameRecordsAsTheReference) {
         }
         test::ComparisonOptions comparison;
         comparison.source = static_cast<test::SourceKind>(seed % 3);
-        comparison.bufferSize = 2048 + rng() % 5000;
+        comparison.bufferSize = 2048 + static_cast<std::size_t>(rng() % 5000);
         if (seed % 10 == 0) {
-            comparison.stopAfter = 1 + rng() % 30;
+            comparison.stopAfter = 1 + static_cast<std::size_t>(rng() % 30);
         }
         ASSERT_EQ(test::CompareScans(BytesOf(bytes), comparison), "") << "seed " << seed;
     }
