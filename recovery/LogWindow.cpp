@@ -1,0 +1,60 @@
+#include "recovery/LogWindow.h"
+
+#include <QAbstractItemModel>
+#include <QAbstractItemView>
+#include <QListView>
+#include <QTreeView>
+
+namespace tarvelo {
+
+void LogWindow::SetList(QAbstractItemView* list) {
+    list_ = list;
+    // Every row is one line of the same height: lets the view skip measuring each row.
+    if (auto* view = qobject_cast<QListView*>(list_))
+        view->setUniformItemSizes(true);
+    else if (auto* tree = qobject_cast<QTreeView*>(list_))
+        tree->setUniformRowHeights(true);
+}
+
+void LogWindow::Append(const QString& line) {
+    QAbstractItemModel* model = list_ != nullptr ? list_->model() : nullptr;
+    if (model == nullptr)
+        return;
+    const int row = model->rowCount();
+    if (model->insertRow(row))
+        model->setData(model->index(row, 0), line, Qt::DisplayRole);
+}
+
+void LogWindow::Append(const QStringList& lines) {
+    for (const QString& line : lines)
+        Append(line);
+}
+
+void LogWindow::Clear() {
+    QAbstractItemModel* model = list_ != nullptr ? list_->model() : nullptr;
+    if (model != nullptr && model->rowCount() > 0)
+        model->removeRows(0, model->rowCount());
+}
+
+void LogWindow::ShowLastLine() {
+    QAbstractItemModel* model = list_ != nullptr ? list_->model() : nullptr;
+    if (model != nullptr && model->rowCount() > 0)
+        list_->scrollTo(model->index(model->rowCount() - 1, 0));
+}
+
+int LogWindow::LineCount() const {
+    const QAbstractItemModel* model = list_ != nullptr ? list_->model() : nullptr;
+    return model != nullptr ? model->rowCount() : 0;
+}
+
+QStringList LogWindow::Lines() const {
+    QStringList lines;
+    const QAbstractItemModel* model = list_ != nullptr ? list_->model() : nullptr;
+    if (model == nullptr)
+        return lines;
+    for (int row = 0; row < model->rowCount(); ++row)
+        lines.push_back(model->data(model->index(row, 0), Qt::DisplayRole).toString());
+    return lines;
+}
+
+} // namespace tarvelo
