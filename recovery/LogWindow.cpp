@@ -3,6 +3,7 @@
 #include <QAbstractItemModel>
 #include <QAbstractItemView>
 #include <QListView>
+#include <QTimer>
 #include <QTreeView>
 
 namespace tarvelo {
@@ -37,6 +38,16 @@ void LogWindow::Clear() {
 }
 
 void LogWindow::ShowLastLine() {
+    // Scrolling lays out the whole list first; during a scan that would happen once per found file.
+    // One scroll per moment is enough to keep the last line in view.
+    if (list_ == nullptr || scrollPending_)
+        return;
+    scrollPending_ = true;
+    QTimer::singleShot(kScrollDelayMs, list_, [this] { ScrollToEnd(); });
+}
+
+void LogWindow::ScrollToEnd() {
+    scrollPending_ = false;
     QAbstractItemModel* model = list_ != nullptr ? list_->model() : nullptr;
     if (model != nullptr && model->rowCount() > 0)
         list_->scrollTo(model->index(model->rowCount() - 1, 0));

@@ -18,13 +18,17 @@ public:
     void Append(const QString& line);
     void Append(const QStringList& lines);
     void Clear();
-    // Scrolls so that the last row is visible.
+    // Makes the last row visible, at once or within a few tens of milliseconds.
     void ShowLastLine();
+    // The same at once.
+    void ScrollToEnd();
     [[nodiscard]] int LineCount() const;
     [[nodiscard]] QStringList Lines() const;
 
 private:
+    static constexpr int kScrollDelayMs = 50;
     QAbstractItemView* list_ = nullptr;
+    bool scrollPending_ = false;
 };
 
 } // namespace tarvelo
