@@ -1,7 +1,7 @@
 // Scan of a generated backup of many small log files: the desktop program's scan (worker, synchronous
 // sends, tree, record file, log, status bar) under the offscreen platform against a plain scan into a
 // record file in the same run. Prints both times and their ratio.
-//   gui_scan_bench [entries] [folders]
+//   gui_scan_bench [entries] [folders] [picture.png]   (with a picture: the window after the scan)
 #include "controls/CCheckTreeCtrl.h"
 #include "platform/UserQuestions.h"
 #include "platform/WindowMessages.h"
@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QListWidget>
+#include <QPixmap>
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QVBoxLayout>
@@ -96,7 +97,7 @@ public:
     void SetFoundText(const QString&) override {}
 };
 
-double GuiScan(const QString& backup, int& found) {
+double GuiScan(const QString& backup, int& found, const QString& shot) {
     Frame frame;
     auto* layout = new QVBoxLayout(&frame);
     auto* tree = new CCheckTreeCtrl(&frame);
@@ -131,6 +132,12 @@ double GuiScan(const QString& backup, int& found) {
     QApplication::processEvents(); // the last repaint
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
     found = controller.FoundFiles();
+    if (!shot.isEmpty()) {
+        tree->ExpandAll();
+        controller.Log().ScrollToEnd();
+        QApplication::processEvents();
+        frame.grab().save(shot);
+    }
     return seconds;
 }
 
@@ -151,7 +158,8 @@ int main(int argc, char** argv) {
     const double core =
         CoreScan(PathFromUtf16(backup.toStdU16String()),
                  PathFromUtf16(temp.filePath(QStringLiteral("records")).toStdU16String()), coreFound);
-    const double gui = GuiScan(backup, guiFound);
+    const QString shot = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
+    const double gui = GuiScan(backup, guiFound, shot);
     std::printf("entries %d in %d folders\n", entries, folders);
     std::printf("plain scan into a record file: %.3f s (%d records)\n", core, coreFound);
     std::printf("desktop program scan (offscreen): %.3f s (%d records)\n", gui, guiFound);
