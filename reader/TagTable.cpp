@@ -47,6 +47,19 @@ constexpr SlotTable BuildSlots() {
 
 constexpr SlotTable kSlotTable = BuildSlots();
 
+// Every byte that occurs anywhere in a tag.
+constexpr std::array<bool, 256> BuildTagLetters() {
+    std::array<bool, 256> letters{};
+    for (const std::string_view name : kTagNames) {
+        for (const char c : name) {
+            letters[static_cast<std::uint8_t>(c)] = true;
+        }
+    }
+    return letters;
+}
+
+constexpr std::array<bool, 256> kTagLetters = BuildTagLetters();
+
 inline std::uint32_t Load32(const std::uint8_t* bytes) {
     std::uint32_t value = 0;
     std::memcpy(&value, bytes, sizeof value);
@@ -74,17 +87,26 @@ std::optional<TagHit> FindAcceptedTag(const std::uint8_t* data, std::size_t size
     if (size < 4) {
         return std::nullopt;
     }
-    const std::size_t last = std::min(candidates, size - 3);
-    for (std::size_t i = 0; i < last; ++i) {
-        const std::uint32_t value = Load32(data + i);
-        const std::size_t slot = SlotOf(value);
-        if (!kSlotTable.used[slot] || kSlotTable.value[slot] != value) [[likely]] {
+    const std::size_t last = std::min(candidates, size - 3); // candidates are [0, last)
+    // A tag at i covers the bytes i to i + 3, so it covers exactly one position j that is a multiple of
+    // four, with i in [j - 3, j]. Looking at every fourth byte and testing the four candidates behind it
+    // only when that byte occurs in some tag keeps the order of the candidates and skips most data.
+    for (std::size_t j = 0; j < last + 3; j += 4) {
+        if (!kTagLetters[data[j]]) [[likely]] {
             continue;
         }
-        const std::uint8_t byte4 = i + 4 < size ? data[i + 4] : std::uint8_t{0};
-        const std::uint8_t byte5 = i + 5 < size ? data[i + 5] : std::uint8_t{0};
-        if (FollowersAccept(byte4, byte5)) {
-            return TagHit{i, static_cast<Tag>(kSlotTable.tag[slot])};
+        const std::size_t end = std::min(j + 1, last);
+        for (std::size_t i = j < 3 ? 0 : j - 3; i < end; ++i) {
+            const std::uint32_t value = Load32(data + i);
+            const std::size_t slot = SlotOf(value);
+            if (!kSlotTable.used[slot] || kSlotTable.value[slot] != value) {
+                continue;
+            }
+            const std::uint8_t byte4 = i + 4 < size ? data[i + 4] : std::uint8_t{0};
+            const std::uint8_t byte5 = i + 5 < size ? data[i + 5] : std::uint8_t{0};
+            if (FollowersAccept(byte4, byte5)) {
+                return TagHit{i, static_cast<Tag>(kSlotTable.tag[slot])};
+            }
         }
     }
     return std::nullopt;

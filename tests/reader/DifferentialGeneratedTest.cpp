@@ -101,7 +101,7 @@ TEST(DifferentialGenerated, DamagedBackupsGiveTheSameRecordsAsTheReference) {
         options.files = static_cast<std::size_t>(rng() % 60);
         options.maxDataSize = rng() % 4 == 0 ? 20000 : 2500;
         options.plantedTags = static_cast<std::size_t>(rng() % 12);
-        options.damage = rng() % 4;
+        options.damage = static_cast<std::size_t>(rng() % 4);
         std::string bytes = bkfgen::MakeRandomBackup(options);
         if (seed % 4 != 0) {
             Damage(bytes, rng);
