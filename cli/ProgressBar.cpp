@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
 
 namespace tarvelo::cli {
@@ -36,7 +37,8 @@ std::string ProgressLine(std::uint64_t done, std::uint64_t total, std::uint64_t 
         total == 0 ? 1.0 : std::min(1.0, static_cast<double>(done) / static_cast<double>(total));
     const auto filled = static_cast<std::size_t>(fraction * static_cast<double>(kBarWidth));
     std::array<char, 32> percent{};
-    std::snprintf(percent.data(), percent.size(), "%5.1f%%", fraction * 100.0);
+    // Rounded down, like the bar: "100.0%" only when everything is done.
+    std::snprintf(percent.data(), percent.size(), "%5.1f%%", std::floor(fraction * 1000.0) / 10.0);
     // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) about chains of "text" + string.
     std::string line;
     line.reserve(96);
@@ -77,6 +79,11 @@ void ProgressBar::Update(std::uint64_t done, std::uint64_t total, std::uint64_t 
     err_ << '\r' << line << std::string(drawnWidth_ > line.size() ? drawnWidth_ - line.size() : 0, ' ')
          << std::flush;
     drawnWidth_ = std::max(drawnWidth_, line.size());
+}
+
+void ProgressBar::Restart() {
+    Clear();
+    start_ = Clock::now();
 }
 
 void ProgressBar::Clear() {

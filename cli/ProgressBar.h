@@ -24,6 +24,8 @@ public:
     ~ProgressBar() { Clear(); }
 
     void Update(std::uint64_t done, std::uint64_t total, std::uint64_t files);
+    // A new phase of the work (extraction after the scan): speed and time left count from now.
+    void Restart();
     // Erases the bar so that the next line starts clean.
     void Clear();
 

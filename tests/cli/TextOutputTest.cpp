@@ -48,6 +48,7 @@ TEST(ProgressBarTest, LineShowsPercentSpeedFilesAndTimeLeft) {
               "[##########----------]  50.0%  5.0 MiB/s  7 files  0:10 left");
     EXPECT_EQ(ProgressLine(1, 7200, 1, 1s), "[--------------------]   0.0%  1 B/s  1 file  1:59:59 left");
     EXPECT_EQ(ProgressLine(5, 0, 0, 0s), "[####################] 100.0%  0 files");
+    EXPECT_EQ(ProgressLine(9999, 10000, 0, 0s), "[###################-]  99.9%  0 files");
 }
 
 TEST(ProgressBarTest, DrawsOnlyWhenEnabledAndErasesItself) {
