@@ -123,6 +123,9 @@ void BackupWriter::StartSet(const SetSpec& spec) {
     block.Put16(95, 127);    // time zone: local
     block.Put16(96, 0x0100); // MTF minor version 0, catalogue version 1
     WriteBlock(block);
+    if (!block.InsideWindow(64) || !block.InsideWindow(76)) {
+        return;
+    }
     if (auto name = ExpectedSetName(spec.number, Utf16Bytes(spec.name), Utf16Bytes(spec.user),
                                     spec.passwordEncryption, spec.softwareCompression)) {
         setName_ = std::move(name);
@@ -138,7 +141,9 @@ void BackupWriter::Volume(const VolumeSpec& spec) {
     block.PutString(64, spec.machine);
     block.PutDate(68, spec.date);
     WriteBlock(block);
-    volumePrefix_ = ExpectedVolumePrefix(Utf16Bytes(spec.device));
+    if (block.InsideWindow(56)) {
+        volumePrefix_ = ExpectedVolumePrefix(Utf16Bytes(spec.device));
+    }
     setCatalogue_.push_back({"VOLB", Utf16Bytes(spec.device), start / kBlockSize, 0, 1});
 }
 
@@ -152,7 +157,9 @@ void BackupWriter::Directory(const DirectorySpec& spec) {
     block.Put32(76, ++directoryId_);
     block.PutRawString(80, name);
     WriteBlock(block);
-    directoryPath_ = ExpectedDirectoryPath(name);
+    if (block.InsideWindow(80)) {
+        directoryPath_ = ExpectedDirectoryPath(name);
+    }
     setCatalogue_.push_back({"DIRB", name, start / kBlockSize, 0, 1});
 }
 

@@ -87,6 +87,10 @@ void DescriptorBlock::PutTapeAddress(std::size_t taOffset, std::uint16_t size, s
     PutLe16(bytes_, taOffset + 2, offset);
 }
 
+bool DescriptorBlock::InsideWindow(std::size_t taOffset) const {
+    return std::size_t{GetLe16(bytes_, taOffset)} + GetLe16(bytes_, taOffset + 2) <= kBlockSize;
+}
+
 std::string DescriptorBlock::Image() const {
     std::string image = bytes_;
     image += AlignTo4(image.size());

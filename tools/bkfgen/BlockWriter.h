@@ -56,6 +56,10 @@ public:
     // Stores a tape address as given, without adding bytes (addresses that point anywhere).
     void PutTapeAddress(std::size_t taOffset, std::uint16_t size, std::uint16_t offset);
 
+    // Whether the string at this tape address lies wholly in the first 1024 bytes of the block, the
+    // window a scan reads; a scan ignores blocks whose strings do not.
+    [[nodiscard]] bool InsideWindow(std::size_t taOffset) const;
+
     // The finished block: padded to 4 bytes, offset to the first stream set to its end, string type
     // UTF-16 and the header checksum computed.
     [[nodiscard]] std::string Image() const;
