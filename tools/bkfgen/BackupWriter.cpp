@@ -180,19 +180,24 @@ const WrittenEntry& BackupWriter::FileEntryRaw(std::string_view nameBytes, const
     PutLe32(head, 22, n);
     Raw(head);
     Raw(nameBytes);
-    data.WriteTo(output_);
+    if (data.Length() > 0) {
+        data.WriteTo(output_);
+    }
     entry.dataOffset = entry.offset + 26 + n;
     entry.dataLength = static_cast<std::int64_t>(length - n - 4);
     entry.reported = n <= 1024;
     const std::uint8_t following = data.Length() > 0 ? data.ByteAt(0) : 0;
     entry.name = ExpectedFileName(nameBytes, following);
     entry.path = ExpectedDisplayPath(setName_, volumePrefix_, directoryPath_, entry.name);
+    setCatalogue_.push_back({"ETED", entry.nameBytes, entry.offset / kBlockSize, data.Length(), 1});
+    entries_.push_back(std::move(entry));
+    if (nameBytes.size() % 2 != 0 && data.Length() == 0) {
+        oddNameEntry_ = entries_.size() - 1;
+    }
     if (options.padToBlock) {
         Raw(AlignTo4(Position()));
         PadToBlock();
     }
-    setCatalogue_.push_back({"ETED", entry.nameBytes, entry.offset / kBlockSize, data.Length(), 1});
-    entries_.push_back(std::move(entry));
     return entries_.back();
 }
 
@@ -269,11 +274,29 @@ void BackupWriter::EndOfMedium() {
     WriteBlock(block);
 }
 
+void BackupWriter::ResolveOddName(std::uint8_t following) {
+    if (!oddNameEntry_) {
+        return;
+    }
+    WrittenEntry& entry = entries_[*oddNameEntry_];
+    oddNameEntry_.reset();
+    entry.name = ExpectedFileName(entry.nameBytes, following);
+    // The scan context is still the entry's: blocks that change it resolve the name with their first
+    // byte before they update it.
+    entry.path = ExpectedDisplayPath(setName_, volumePrefix_, directoryPath_, entry.name);
+}
+
 void BackupWriter::Raw(std::string_view bytes) {
+    if (!bytes.empty()) {
+        ResolveOddName(static_cast<std::uint8_t>(bytes[0]));
+    }
     output_.Write(bytes);
 }
 
 void BackupWriter::Zeros(std::uint64_t count) {
+    if (count > 0) {
+        ResolveOddName(0);
+    }
     output_.WriteZeros(count);
 }
 
@@ -282,6 +305,7 @@ void BackupWriter::PadToBlock() {
 }
 
 void BackupWriter::Finish() {
+    ResolveOddName(0); // a scan reads zeros past the end of the file
     output_.Finish();
 }
 

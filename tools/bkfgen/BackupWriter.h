@@ -107,7 +107,9 @@ public:
     // An "ETED" file entry with its data.
     const WrittenEntry& FileEntry(std::u16string_view name, const FileData& data,
                                   const EntryOptions& options = {});
-    // The same with the name given as raw bytes (odd lengths, broken UTF-16).
+    // The same with the name given as raw bytes (odd lengths, broken UTF-16). An odd-length name
+    // without data ends in a unit whose high byte is the next byte written, so its expected name and
+    // path are settled by the next write (or Finish).
     const WrittenEntry& FileEntryRaw(std::string_view nameBytes, const FileData& data,
                                      const EntryOptions& options = {});
     // A standard MTF "FILE" block with its data in a "STAN" stream; the scan must not report it.
@@ -131,10 +133,13 @@ public:
 private:
     [[nodiscard]] CommonHeader Header(std::string_view tag, std::uint32_t attributes = 0);
     void WriteBlock(const DescriptorBlock& block);
+    // An odd-length name without data borrows its last byte from whatever is written next.
+    void ResolveOddName(std::uint8_t following);
 
     Output& output_;
     std::vector<WrittenEntry> entries_;
     std::vector<std::uint64_t> filemarks_;
+    std::optional<std::size_t> oddNameEntry_;
     std::vector<CatalogueEntry> setCatalogue_;
     std::uint32_t controlBlockId_ = 0;
     std::uint16_t setNumber_ = 0;
