@@ -1,0 +1,144 @@
+// seed_corpus <fuzzer-name> <dir>: writes a few small generated inputs for one fuzz target into dir,
+// so fuzzing starts from real backup structure instead of from nothing. Unknown names get no seeds.
+#include "tools/bkfgen/BackupWriter.h"
+#include "tools/bkfgen/Damage.h"
+#include "tools/bkfgen/EseHeaderImage.h"
+#include "tools/bkfgen/RandomBackup.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace tarvelo::bkfgen;
+
+using Seeds = std::vector<std::pair<std::string, std::string>>;
+
+// A backup small enough for a fuzzer: one set, a catalogue, a FILE block, a few entries.
+std::string SmallBackup(BackupLayout* layout) {
+    std::string bytes;
+    StringOutput output(bytes);
+    BackupWriter writer(output);
+    writer.Tape({});
+    SetSpec set;
+    set.name = u"Full";
+    writer.StartSet(set);
+    writer.Volume({});
+    DirectorySpec data;
+    data.components = {u"Data", u"Logs"};
+    writer.Directory(data);
+    writer.FileEntry(u"priv1.edb", FileData::Literal(EseHeaderImage({})));
+    writer.FileEntry(u"E00.log", FileData::Patterned(700, 1));
+    writer.MtfFile(u"noise.txt", FileData::Patterned(100, 2));
+    writer.FileEntryRaw(std::string("odd", 3), FileData::Literal(""));
+    writer.EndSet();
+    writer.SetCatalogue();
+    writer.Finish();
+    if (layout != nullptr) {
+        *layout = BackupLayout{writer.Entries(), writer.Position()};
+    }
+    return bytes;
+}
+
+std::string RandomSeed(std::uint64_t seed, std::size_t planted, std::size_t damage) {
+    RandomBackupOptions options;
+    options.seed = seed;
+    options.files = 6;
+    options.maxDataSize = 600;
+    options.plantedTags = planted;
+    options.damage = damage;
+    return MakeRandomBackup(options);
+}
+
+Seeds ScanSeeds() {
+    std::string truncated = SmallBackup(nullptr);
+    Truncate(truncated, truncated.size() / 2 + 7);
+    return {{"small.bkf", SmallBackup(nullptr)},
+            {"truncated.bkf", truncated},
+            {"random1.bkf", RandomSeed(1, 0, 0)},
+            {"random2-planted.bkf", RandomSeed(2, 6, 0)},
+            {"random3-damaged.bkf", RandomSeed(3, 2, 3)}};
+}
+
+std::string CatalogueStream(const std::vector<CatalogueEntry>& entries) {
+    std::string bytes;
+    StringOutput output(bytes);
+    BackupWriter writer(output);
+    writer.Catalogue(entries);
+    return bytes;
+}
+
+Seeds CatalogueSeeds() {
+    const CatalogueEntry volume{"VOLB", std::string("C\0:\0", 4), 3, 0, 1};
+    const CatalogueEntry directory{"DIRB", std::string("D\0a\0t\0a\0\0\0", 10), 4, 0, 1};
+    const CatalogueEntry file{"ETED", std::string("a\0.\0t\0x\0t\0", 10), 5, 100, 1};
+    const CatalogueEntry mtfFile{"FILE", std::string("b\0", 2), 6, 10, 1};
+    return {{"full.tfdd", CatalogueStream({volume, directory, file, file})},
+            {"mtf-files.tfdd", CatalogueStream({volume, directory, mtfFile})},
+            {"fend-first.tfdd", CatalogueStream({})},
+            {"long-name.tfdd", CatalogueStream({{"DIRB", std::string(990, 'x'), 4, 0, 1}})}};
+}
+
+// The extraction target takes its entry offset from the first two bytes and its preview flag from
+// the third; the backup follows them.
+Seeds ExtractSeeds() {
+    BackupLayout layout;
+    const std::string backup = SmallBackup(&layout);
+    Seeds seeds;
+    for (std::size_t i = 0; i < layout.entries.size(); ++i) {
+        const std::uint64_t offset = layout.entries[i].offset + 3;
+        std::string input;
+        input.push_back(static_cast<char>(offset & 0xFF));
+        input.push_back(static_cast<char>(offset >> 8 & 0xFF));
+        input.push_back(static_cast<char>(i % 2));
+        seeds.emplace_back("entry" + std::to_string(i) + ".bin", input + backup);
+    }
+    return seeds;
+}
+
+Seeds DatabaseHeaderSeeds() {
+    EseHeaderSpec streaming;
+    streaming.fileType = 1;
+    streaming.state = 2;
+    streaming.computerName = u"SERVER7";
+    return {{"edb-clean.hdr", EseHeaderImage({})},
+            {"stm-dirty.hdr", EseHeaderImage(streaming)},
+            {"short.hdr", EseHeaderImage({}).substr(0, 100)},
+            {"page.hdr", EsePageImage({})}};
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::cerr << "usage: seed_corpus <fuzzer-name> <dir>\n";
+        return 2;
+    }
+    const std::string name = argv[1];
+    const std::filesystem::path dir = argv[2];
+    Seeds seeds;
+    if (name == "fuzz_scan") {
+        seeds = ScanSeeds();
+    } else if (name == "fuzz_catalogue") {
+        seeds = CatalogueSeeds();
+    } else if (name == "fuzz_extract") {
+        seeds = ExtractSeeds();
+    } else if (name == "fuzz_dbheader") {
+        seeds = DatabaseHeaderSeeds();
+    }
+    std::error_code error;
+    std::filesystem::create_directories(dir, error);
+    for (const auto& [file, bytes] : seeds) {
+        std::ofstream out(dir / ("seed-" + file), std::ios::binary | std::ios::trunc);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        if (!out) {
+            std::cerr << "seed_corpus: cannot write " << (dir / ("seed-" + file)).string() << '\n';
+            return 1;
+        }
+    }
+    return 0;
+}
