@@ -1,5 +1,7 @@
 // seed_corpus <fuzzer-name> <dir>: writes a few small generated inputs for one fuzz target into dir,
 // so fuzzing starts from real backup structure instead of from nothing. Unknown names get no seeds.
+#include "reader/MtfReader.h"
+#include "recovery/SnapshotFormat.h"
 #include "tools/bkfgen/BackupWriter.h"
 #include "tools/bkfgen/Damage.h"
 #include "tools/bkfgen/EseHeaderImage.h"
@@ -9,6 +11,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -111,6 +115,46 @@ Seeds DatabaseHeaderSeeds() {
             {"page.hdr", EsePageImage({})}};
 }
 
+// The records a scan of the small backup produces, as a record file holds them.
+std::string ScannedRecords() {
+    class Records final : public tarvelo::ScanSink {
+    public:
+        void FileFound(std::unique_ptr<tarvelo::FileRecord> record) override {
+            const auto& raw = record->Raw();
+            bytes.append(reinterpret_cast<const char*>(raw.data()), raw.size());
+        }
+        void Progress(std::unique_ptr<tarvelo::ProgressRecord>) override {}
+        std::string bytes;
+    };
+    const std::string backup = SmallBackup(nullptr);
+    tarvelo::ScanControl control;
+    control.running = 1;
+    Records sink;
+    tarvelo::MtfReader reader(control, sink);
+    const auto* data = reinterpret_cast<const std::uint8_t*>(backup.data());
+    static_cast<void>(reader.Scan(
+        std::make_unique<tarvelo::MemoryByteSource>(std::span<const std::uint8_t>(data, backup.size()))));
+    return sink.bytes;
+}
+
+// The snapshot target puts a valid signature field in front of the input when its first byte is odd,
+// so the seeds are that byte, the path field and the records.
+Seeds SnapshotSeeds() {
+    const auto header = tarvelo::snapshot::BuildHeader(u"C:\\Backups\\Full.bkf");
+    if (!header) {
+        return {};
+    }
+    std::string start(1, '\x01');
+    start.append(reinterpret_cast<const char*>(header->data()) + tarvelo::snapshot::kSignatureFieldSize,
+                 tarvelo::snapshot::kPathFieldSize);
+    const std::string records = ScannedRecords();
+    return {{"empty.snap", start},
+            {"records.snap", start + records},
+            {"partial-record.snap", start + records.substr(0, records.size() - 100)},
+            {"unterminated-path.snap",
+             std::string(1, '\x01') + std::string(tarvelo::snapshot::kPathFieldSize, 'p')}};
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -129,6 +173,8 @@ int main(int argc, char** argv) {
         seeds = ExtractSeeds();
     } else if (name == "fuzz_dbheader") {
         seeds = DatabaseHeaderSeeds();
+    } else if (name == "fuzz_snapshot") {
+        seeds = SnapshotSeeds();
     }
     std::error_code error;
     std::filesystem::create_directories(dir, error);
