@@ -130,7 +130,13 @@ ByteCursor::View ByteCursor::Fetch(std::uint64_t offset, std::size_t count) {
         // A small file needs no more buffer than its own length.
         buffer_.resize(static_cast<std::size_t>(std::min<std::uint64_t>(std::max(capacity_, count), size_)));
     }
-    const ReadResult result = source_.ReadAt(offset, buffer_);
+    // After a jump (the scan skipping a file entry's data) only a few KiB are needed before the next
+    // jump; filling the whole buffer there would copy far more than the scan looks at. So reads start
+    // small after a jump and double while each goes on where the previous one ended.
+    const bool continues = offset >= bufferStart_ && offset <= bufferStart_ + bufferBytes_;
+    readSize_ = continues ? std::min(buffer_.size(), readSize_ * 2) : std::min(buffer_.size(), kFirstRead);
+    const std::size_t readSize = std::max(readSize_, std::min(wanted, buffer_.size()));
+    const ReadResult result = source_.ReadAt(offset, std::span<std::uint8_t>(buffer_).first(readSize));
     bufferStart_ = offset;
     bufferBytes_ = result.bytes;
     const std::size_t delivered = std::min(wanted, result.bytes);

@@ -95,6 +95,8 @@ private:
     std::size_t capacity_;
     std::uint64_t bufferStart_ = 0;
     std::size_t bufferBytes_ = 0;
+    static constexpr std::size_t kFirstRead = std::size_t{16} << 10;
+    std::size_t readSize_ = kFirstRead / 2; // the size of the last read; doubles on sequential reads
 };
 
 } // namespace tarvelo
