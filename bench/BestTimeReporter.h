@@ -1,13 +1,14 @@
-// A console reporter that also keeps, for every benchmark, its best (shortest) time per iteration
-// over the repetitions, so that a program can print ratios between benchmarks of the same run.
+// A console reporter that also keeps, for every benchmark, its best (shortest) wall-clock and CPU
+// time per iteration over the repetitions, so that a program can print ratios between benchmarks of
+// the same run. CPU time (user + system of the process) is the steadier figure on a shared machine.
 #pragma once
+
+#include <benchmark/benchmark.h>
 
 #include <map>
 #include <optional>
 #include <string>
 #include <vector>
-
-#include <benchmark/benchmark.h>
 
 namespace tarvelo::bench {
 
@@ -15,11 +16,16 @@ class BestTimeReporter final : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override;
 
-    // Seconds per iteration of the fastest repetition of the named benchmark, if it ran without error.
-    [[nodiscard]] std::optional<double> BestSeconds(const std::string& name) const;
+    struct Best {
+        double wallSeconds = 0;
+        double cpuSeconds = 0;
+    };
+
+    // Seconds per iteration of the fastest repetitions of the named benchmark, if it ran without error.
+    [[nodiscard]] std::optional<Best> BestTimes(const std::string& name) const;
 
 private:
-    std::map<std::string, double> best_;
+    std::map<std::string, Best> best_;
 };
 
 } // namespace tarvelo::bench

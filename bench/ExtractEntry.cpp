@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "the extraction failed\n");
         return 1;
     }
-    std::printf("RESULT extract bytes=%llu seconds=%.4f\n", static_cast<unsigned long long>(outcome.bytesWritten),
-                elapsed.count());
+    std::printf("RESULT extract bytes=%llu seconds=%.4f\n",
+                static_cast<unsigned long long>(outcome.bytesWritten), elapsed.count());
     return 0;
 }

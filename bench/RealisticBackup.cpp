@@ -55,7 +55,8 @@ std::string FileContent(SplitMix& random, std::uint64_t size) {
     std::string data;
     data.reserve(size);
     while (data.size() < size) {
-        const std::size_t count = static_cast<std::size_t>(std::min<std::uint64_t>(kPage, size - data.size()));
+        const std::size_t count =
+            static_cast<std::size_t>(std::min<std::uint64_t>(kPage, size - data.size()));
         const std::uint64_t kind = random.Below(10);
         if (kind < 6) {
             AppendRandomPage(random, data, count);
@@ -82,7 +83,8 @@ bkfgen::BackupLayout WriteRealisticBackup(const RealisticBackupOptions& options,
         writer.StartSet(spec);
         writer.Volume({});
         // Each set takes its share of the size; the last set fills up what is left.
-        const std::uint64_t setEnd = std::min(options.size, options.size / kSets * static_cast<std::uint64_t>(set));
+        const std::uint64_t setEnd =
+            std::min(options.size, options.size / kSets * static_cast<std::uint64_t>(set));
         for (int folder = 0; folder < kFoldersPerSet && output.Position() < setEnd; ++folder) {
             bkfgen::DirectorySpec directory;
             directory.components = {u"Exchsrvr", u"mdbdata",

@@ -4,20 +4,23 @@
 //   ReferenceScan/<label>  the literal 1024-byte-window scan of the reader's differential tests
 // Usage: bench_scan [benchmark flags] [--no-reference] LABEL=FILE...
 // After the usual benchmark table it prints one line per file:
-//   RESULT scan LABEL bytes=.. files=.. plain_s=.. scan_s=.. reference_s=.. scan_vs_plain=.. scan_vs_reference=..
-// with the best repetition of each (ratios are throughputs: above 1 means the scan is faster).
+//   RESULT scan LABEL bytes=.. files=.. plain_s=.. plain_cpu_s=.. scan_s=.. scan_cpu_s=..
+//          reference_s=.. reference_cpu_s=.. scan_vs_plain=.. scan_vs_plain_cpu=.. scan_vs_reference=..
+//          scan_vs_reference_cpu=..
+// with the best repetition of each, by wall-clock time and by the process's CPU time (ratios are
+// throughputs: above 1 means the scan is faster).
 #include "bench/BestTimeReporter.h"
 #include "bench/CountingSink.h"
 #include "bench/SequentialRead.h"
 #include "reader/MtfReader.h"
 #include "tests/reader/ReferenceScan.h"
 
+#include <benchmark/benchmark.h>
+
 #include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
-
-#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -64,7 +67,8 @@ void ReferenceScan(benchmark::State& state, const BenchFile* file) {
         tarvelo::ScanControl control;
         control.running = 1;
         CountingSink sink;
-        if (tarvelo::test::ReferenceScan(file->path, control, sink) != tarvelo::test::ReferenceEnd::Completed) {
+        if (tarvelo::test::ReferenceScan(file->path, control, sink) !=
+            tarvelo::test::ReferenceEnd::Completed) {
             state.SkipWithError("the reference scan did not complete");
             return;
         }
@@ -82,8 +86,17 @@ void Configure(benchmark::internal::Benchmark* benchmark) {
     benchmark->Iterations(1)->UseRealTime()->Unit(benchmark::kMillisecond);
 }
 
-double Ratio(double baselineSeconds, double seconds) {
-    return seconds > 0 ? baselineSeconds / seconds : 0;
+using Best = tarvelo::bench::BestTimeReporter::Best;
+
+void Print(const char* name, const Best& best) {
+    std::printf(" %s_s=%.4f %s_cpu_s=%.4f", name, best.wallSeconds, name, best.cpuSeconds);
+}
+
+// Throughput ratios: above 1 means the scan is faster than the baseline.
+void PrintRatio(const char* name, const Best& baseline, const Best& scan) {
+    const auto ratio = [](double base, double seconds) { return seconds > 0 ? base / seconds : 0; };
+    std::printf(" %s=%.3f %s_cpu=%.3f", name, ratio(baseline.wallSeconds, scan.wallSeconds), name,
+                ratio(baseline.cpuSeconds, scan.cpuSeconds));
 }
 
 } // namespace
@@ -118,7 +131,8 @@ int main(int argc, char** argv) {
         Configure(benchmark::RegisterBenchmark(("PlainRead/" + file.label).c_str(), PlainRead, &file));
         Configure(benchmark::RegisterBenchmark(("Scan/" + file.label).c_str(), Scan, &file));
         if (withReference) {
-            Configure(benchmark::RegisterBenchmark(("ReferenceScan/" + file.label).c_str(), ReferenceScan, &file));
+            Configure(
+                benchmark::RegisterBenchmark(("ReferenceScan/" + file.label).c_str(), ReferenceScan, &file));
         }
     }
     tarvelo::bench::BestTimeReporter reporter;
@@ -126,22 +140,23 @@ int main(int argc, char** argv) {
     benchmark::Shutdown();
 
     for (const BenchFile& file : files) {
-        const auto plain = reporter.BestSeconds("PlainRead/" + file.label);
-        const auto scan = reporter.BestSeconds("Scan/" + file.label);
-        const auto reference = reporter.BestSeconds("ReferenceScan/" + file.label);
+        const auto plain = reporter.BestTimes("PlainRead/" + file.label);
+        const auto scan = reporter.BestTimes("Scan/" + file.label);
+        const auto reference = reporter.BestTimes("ReferenceScan/" + file.label);
         if (!plain || !scan) {
             std::printf("RESULT scan %s failed\n", file.label.c_str());
             continue;
         }
-        std::printf("RESULT scan %s bytes=%llu files=%llu plain_s=%.4f scan_s=%.4f", file.label.c_str(),
-                    static_cast<unsigned long long>(file.size), static_cast<unsigned long long>(file.files),
-                    *plain, *scan);
+        std::printf("RESULT scan %s bytes=%llu files=%llu", file.label.c_str(),
+                    static_cast<unsigned long long>(file.size), static_cast<unsigned long long>(file.files));
+        Print("plain", *plain);
+        Print("scan", *scan);
         if (reference) {
-            std::printf(" reference_s=%.4f", *reference);
+            Print("reference", *reference);
         }
-        std::printf(" scan_vs_plain=%.3f", Ratio(*plain, *scan));
+        PrintRatio("scan_vs_plain", *plain, *scan);
         if (reference) {
-            std::printf(" scan_vs_reference=%.2f", Ratio(*reference, *scan));
+            PrintRatio("scan_vs_reference", *reference, *scan);
         }
         std::printf("\n");
     }
