@@ -1,6 +1,6 @@
-// The tag search's vector filter against a position-by-position search: tags planted at every
-// position of the filter's 16-byte blocks, in noise made of the tags' own letters, must be found
-// exactly where a plain search finds them.
+// The tag search, which skips ahead (it looks at every fourth byte first), against a plain
+// position-by-position search: tags planted at every position around its strides, in zeros and in
+// noise made of the tags' own letters, must be found exactly where a plain search finds them.
 #include "reader/TagTable.h"
 
 #include <gtest/gtest.h>
@@ -40,8 +40,8 @@ void ExpectSameHit(const std::vector<std::uint8_t>& bytes, std::size_t candidate
     }
 }
 
-TEST(TagSearchFilter, FindsEveryTagAtEveryPositionOfABlock) {
-    // Around the filter's block edges, in zeros and in the tags' own letters.
+TEST(TagSearch, FindsEveryTagAtEveryPositionOfABlock) {
+    // Every position over several strides, in zeros and in the tags' own letters.
     for (const std::uint8_t fill : {std::uint8_t{0}, std::uint8_t{'T'}, std::uint8_t{'E'}}) {
         for (std::size_t t = 0; t < kTagCount; ++t) {
             for (std::size_t at = 0; at < 70; ++at) {
@@ -59,9 +59,9 @@ TEST(TagSearchFilter, FindsEveryTagAtEveryPositionOfABlock) {
     }
 }
 
-TEST(TagSearchFilter, AgreesWithAPlainSearchOnNoiseOfTagLetters) {
-    // Noise of the letters that start tags makes the filter pass often; the exact test must then
-    // decide. Windows of the scan's size and odd sizes, many seeds.
+TEST(TagSearch, AgreesWithAPlainSearchOnNoiseOfTagLetters) {
+    // Noise of tag letters makes the shortcut pass often; the exact test must then decide. Windows of the
+    // scan's size and odd sizes, many seeds.
     const std::string letters = "TAPESFMBSSETVOLBDIRBETEDCFILNACLFEND\x01\x02";
     std::mt19937 random(2024);
     for (int round = 0; round < 4000; ++round) {
