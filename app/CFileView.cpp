@@ -1,6 +1,7 @@
 #include "app/CFileView.h"
 
 #include "app/res/Resource.h"
+#include "controls/CCheckTreeCtrl.h"
 
 #include <QHeaderView>
 #include <QPainter>
@@ -32,7 +33,10 @@ CFileView::CFileView(QWidget* parent)
     auto* holder = new FramedHolder(this);
     auto* layout = new QVBoxLayout(holder);
     layout->setContentsMargins(1, 1, 1, 1);
-    tree_ = new QTreeWidget(holder);
+    // The check-box tree: a check carries down to the subtree and up through the ancestors.
+    tree_ = new CCheckTreeCtrl(holder);
+    tree_->Configure();
+    tree_->SetPropagateChecks(true);
     tree_->setObjectName(QStringLiteral("contentTree"));
     tree_->setProperty("controlId", IDC_CONTENT_TREE);
     tree_->setHeaderHidden(true);

@@ -3,7 +3,9 @@
 
 #include "app/DockPane.h"
 
-class QTreeWidget;
+namespace tarvelo {
+class CCheckTreeCtrl;
+}
 
 namespace tarvelo::app {
 
@@ -11,10 +13,10 @@ class CFileView : public DockPane {
     Q_OBJECT
 public:
     explicit CFileView(QWidget* parent);
-    [[nodiscard]] QTreeWidget* Tree() const { return tree_; }
+    [[nodiscard]] CCheckTreeCtrl* Tree() const { return tree_; }
 
 private:
-    QTreeWidget* tree_;
+    CCheckTreeCtrl* tree_;
 };
 
 } // namespace tarvelo::app

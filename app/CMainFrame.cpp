@@ -10,10 +10,12 @@
 #include "app/CSplashWnd.h"
 #include "app/RibbonImages.h"
 #include "app/SplashPicture.h"
+#include "app/StatusBarScanDisplay.h"
 #include "app/VisualLook.h"
 #include "app/res/Resource.h"
 #include "platform/Settings.h"
 #include "platform/WaitCursor.h"
+#include "recovery/ScanController.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -83,6 +85,7 @@ bool CMainFrame::Create(bool showSplash) {
     viewer_ = output_->Viewer();
     logList_ = output_->LogList();
     propertyGrid_ = properties_->Grid();
+    CreateScanController();
     // 10: a leftover extraction folder is removed by the temporary-files code when it is wired in.
     UpdateCommandStates();
     // Command states follow the running flag, which a worker clears at its end.
@@ -187,16 +190,14 @@ void CMainFrame::CreateDockingPanes() {
 
 void CMainFrame::UpdateCommandStates() {
     if (QAction* stop = Command(ID_STOP)) {
-        stop->setEnabled(control_.running.load() != 0);
+        stop->setEnabled(scan_ != nullptr && scan_->Running());
     }
 }
 
 void CMainFrame::BuildMessageMap() {
     using platform::LPARAM;
     using platform::WPARAM;
-    // Scan messages from the scan worker and the snapshot loader.
-    MapMessage(platform::WM_SCAN_FILE_FOUND, [this](WPARAM w, LPARAM l) { return OnScanFileFound(w, l); });
-    MapMessage(platform::WM_SCAN_PROGRESS, [this](WPARAM w, LPARAM l) { return OnScanProgress(w, l); });
+    // The records of the scan worker are mapped by the scan controller once the panes exist.
     MapMessage(platform::WM_SCAN_BUSY, [this](WPARAM w, LPARAM l) { return OnScanBusy(w, l); });
 }
 

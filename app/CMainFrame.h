@@ -1,5 +1,6 @@
-// The main window: ribbon, status bar, the three docking panes and the view. It owns the running and
-// extracting flags and handles the private messages of the scan through its message map.
+// The main window: ribbon, status bar, the three docking panes and the view. The scan controller works on
+// its panes: it owns the running and extracting flags and handles the scan's records through the
+// window's message map; the window switches the status bar's layouts on WM_SCAN_BUSY.
 #pragma once
 
 #include "platform/WindowMessages.h"
@@ -9,11 +10,20 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <memory>
+
 class QAction;
 class QActionGroup;
 class QLabel;
 #include <QProgressBar>
 class QTreeWidget;
+
+namespace tarvelo {
+class CCheckTreeCtrl;
+class CPropertyGridCtrl;
+class ScanController;
+class ScanStatusDisplay;
+} // namespace tarvelo
 
 namespace tarvelo::app {
 
@@ -44,22 +54,28 @@ public:
     // Enables the Stop command while the running flag is set; the others stay enabled.
     void UpdateCommandStates();
 
-    [[nodiscard]] ScanControl& Control() { return control_; }
+    // The scan side; exists after Create.
+    [[nodiscard]] ScanController* Scan() const { return scan_.get(); }
+    [[nodiscard]] ScanControl& Control();
 
     // Pointers kept after creation.
     [[nodiscard]] CCKestroTrelliqView* View() const { return view_; }
     [[nodiscard]] CFileView* FileViewPane() const { return fileView_; }
     [[nodiscard]] COutputWnd* OutputPane() const { return output_; }
     [[nodiscard]] CPropertiesWnd* PropertiesPane() const { return properties_; }
-    [[nodiscard]] QTreeWidget* Tree() const { return tree_; }
+    [[nodiscard]] CCheckTreeCtrl* Tree() const { return tree_; }
     [[nodiscard]] QTreeWidget* FileList() const { return fileList_; }
     [[nodiscard]] QLabel* Viewer() const { return viewer_; }
     [[nodiscard]] QTreeWidget* LogList() const { return logList_; }
-    [[nodiscard]] QTreeWidget* PropertyGrid() const { return propertyGrid_; }
+    [[nodiscard]] CPropertyGridCtrl* PropertyGrid() const { return propertyGrid_; }
     [[nodiscard]] CKestroMFCRibboBarCls* Ribbon() const { return ribbon_; }
     [[nodiscard]] CKestroRibbonStatusBarCls* StatusBar() const { return statusBar_; }
     // The busy elements of the status bar; null while idle.
     [[nodiscard]] QProgressBar* BusyProgressBar() const { return busyProgress_; }
+
+protected:
+    // Closing goes through the scan controller, which refuses while a scan runs and ends the process.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void BuildCommands();
@@ -68,14 +84,13 @@ private:
     void CreateDockingPanes();
     void BuildMessageMap();
 
-    // The scan messages (handled in CMainFrameScan.cpp).
-    platform::LRESULT OnScanFileFound(platform::WPARAM wParam, platform::LPARAM lParam);
-    platform::LRESULT OnScanProgress(platform::WPARAM wParam, platform::LPARAM lParam);
+    // The scan controller on the panes, its messages and commands (CMainFrameScan.cpp).
+    void CreateScanController();
+    void ShowBackupFileInfo();
     platform::LRESULT OnScanBusy(platform::WPARAM wParam, platform::LPARAM lParam);
 
     CCKestroTrelliqApp* app_;
     unsigned lookId_;
-    ScanControl control_;
 
     QHash<int, QAction*> commands_;
     QActionGroup* lookGroup_ = nullptr;
@@ -85,11 +100,13 @@ private:
     CFileView* fileView_ = nullptr;
     COutputWnd* output_ = nullptr;
     CPropertiesWnd* properties_ = nullptr;
-    QTreeWidget* tree_ = nullptr;
+    CCheckTreeCtrl* tree_ = nullptr;
     QTreeWidget* fileList_ = nullptr;
     QLabel* viewer_ = nullptr;
     QTreeWidget* logList_ = nullptr;
-    QTreeWidget* propertyGrid_ = nullptr;
+    CPropertyGridCtrl* propertyGrid_ = nullptr;
+    std::unique_ptr<ScanStatusDisplay> scanStatus_;
+    std::unique_ptr<ScanController> scan_;
 
     QPointer<QProgressBar> busyProgress_;
     QPointer<QWidget> busySeparator_;

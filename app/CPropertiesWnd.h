@@ -3,7 +3,9 @@
 
 #include "app/DockPane.h"
 
-class QTreeWidget;
+namespace tarvelo {
+class CPropertyGridCtrl;
+}
 
 namespace tarvelo::app {
 
@@ -11,10 +13,10 @@ class CPropertiesWnd : public DockPane {
     Q_OBJECT
 public:
     explicit CPropertiesWnd(QWidget* parent);
-    [[nodiscard]] QTreeWidget* Grid() const { return grid_; }
+    [[nodiscard]] CPropertyGridCtrl* Grid() const { return grid_; }
 
 private:
-    QTreeWidget* grid_;
+    CPropertyGridCtrl* grid_;
 };
 
 } // namespace tarvelo::app
