@@ -5,6 +5,8 @@
 #include "app/COutputWnd.h"
 #include "app/ContextMenus.h"
 #include "app/res/Resource.h"
+#include "controls/CCheckTreeCtrl.h"
+#include "dbheader/CPropertyGridCtrl.h"
 #include "platform/MessageBoxStyles.h"
 #include "platform/UserQuestions.h"
 
@@ -152,12 +154,18 @@ TEST_F(MainFrameTest, StatusBarSwitchesToBusyAndBackWithoutLeftovers) {
 
 TEST_F(MainFrameTest, BusyStopButtonRunsTheStopCommandAndPanesAreInert) {
     platform::SendMessage(&frame_, platform::WM_SCAN_BUSY, 1, 0);
+    // The command asks the stop question; No leaves everything as it is.
+    platform::ScriptedQuestions questions;
+    const platform::ScopedQuestions scoped(questions);
+    questions.ScriptButton(platform::IDNO);
     QSignalSpy stop(frame_.Command(ID_STATUS_STOP), &QAction::triggered);
     auto* button = qobject_cast<QToolButton*>(frame_.StatusBar()->FindElement(ID_STATUS_STOP));
     ASSERT_NE(button, nullptr);
     EXPECT_EQ(button->text(), QStringLiteral("Stop"));
     button->click();
     EXPECT_EQ(stop.count(), 1);
+    ASSERT_EQ(questions.Asked().size(), 1);
+    EXPECT_EQ(questions.Asked()[0].text, QStringLiteral("Do you want to stop recovering file(s)?"));
     frame_.StatusBar()->SetPaneText(ID_STATUS_FOUND_PANE, QStringLiteral("File Found: 3"));
     EXPECT_EQ(qobject_cast<QLabel*>(frame_.StatusBar()->FindElement(ID_STATUS_FOUND_PANE))->text(),
               QStringLiteral("File Found: 3"));
