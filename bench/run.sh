@@ -50,7 +50,7 @@ extract_offset=$(awk -F'\t' '$4 ~ /big\.bin$/ { print $1 }' <<<"$extract_list")
 extract_bytes=$(awk -F'\t' '$4 ~ /big\.bin$/ { print $3 }' <<<"$extract_list")
 
 echo "=== scan throughput (best of $reps)"
-"$bin/bench_scan" --benchmark_repetitions="$reps" \
+"$bin/bench_scan" --benchmark_color=false --benchmark_repetitions="$reps" \
   "realistic=$work/realistic.bkf" "random=$work/random.bin" "zeros=$work/zeros.bin" | tee "$work/scan.txt"
 
 echo "=== peak memory of a scan"
