@@ -18,7 +18,8 @@ protected:
     // The data of entry i as the backup holds it.
     [[nodiscard]] std::string DataOf(std::size_t i) const {
         const auto& entry = layout_.entries.at(i);
-        return bytes_.substr(entry.dataOffset, static_cast<std::size_t>(entry.dataLength));
+        return bytes_.substr(static_cast<std::size_t>(entry.dataOffset),
+                             static_cast<std::size_t>(entry.dataLength));
     }
     [[nodiscard]] std::size_t IndexOfName(std::u16string_view name) const {
         for (std::size_t i = 0; i < layout_.entries.size(); ++i) {

@@ -55,10 +55,12 @@ TEST(ByteCursor, DeliversTheSourceBytesForAnyPatternOfRequests) {
         } else {
             position += 1020; // the scan's next window
         }
-        const std::size_t count = 1 + random() % 4096;
+        const auto count = static_cast<std::size_t>(1 + random() % 4096);
         const ByteCursor::View view = cursor.Fetch(position, count);
         const std::size_t expected =
-            position >= bytes.size() ? 0 : std::min<std::size_t>(count, bytes.size() - position);
+            position >= bytes.size()
+                ? 0
+                : std::min<std::size_t>(count, static_cast<std::size_t>(bytes.size() - position));
         ASSERT_EQ(view.bytes.size(), expected) << "at " << position;
         EXPECT_FALSE(view.failed);
         if (expected > 0) {
