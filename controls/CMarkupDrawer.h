@@ -43,8 +43,8 @@ public:
 
     struct Item {
         enum class Kind { Text, Icon, Rule, Fill } kind = Kind::Text;
-        QRect box;         // relative to the layout's top-left
-        int baseline = 0;  // text: y of the baseline within the box
+        QRect box;        // relative to the layout's top-left
+        int baseline = 0; // text: y of the baseline within the box
         QString text;
         QFont font;
         QColor colour;

@@ -76,7 +76,8 @@ CMarkupDrawer::Block LayoutTable(const std::vector<Token>& t, std::size_t begin,
             for (std::size_t j = i + 1; j < rowEnd; ++j) {
                 if (t[j].kind == Kind::OpenTag && (t[j].text == u"td" || t[j].text == u"th")) {
                     const std::size_t cellEnd = MatchingClose(t, j, rowEnd);
-                    Cell cell{LayoutTokens(t, j + 1, cellEnd, sheet, depth + 1), IntAttr(t[j], u"width", 0, 4000)};
+                    Cell cell{LayoutTokens(t, j + 1, cellEnd, sheet, depth + 1),
+                              IntAttr(t[j], u"width", 0, 4000)};
                     rows.back().push_back(std::move(cell));
                     j = cellEnd;
                 }

@@ -35,7 +35,8 @@ QString CMessageBoxTemplate::BodyMarkupFor(const QString& text, unsigned style, 
     if ((style & MB_ICONMASK) == 0) {
         return inner;
     }
-    return QStringLiteral("<table cellpadding=%1><tr><td width=%2><icon handle=0x%3></td><td>%4</td></tr></table>")
+    return QStringLiteral(
+               "<table cellpadding=%1><tr><td width=%2><icon handle=0x%3></td><td>%4</td></tr></table>")
         .arg(5)
         .arg(CMarkupDrawer::kIconSize)
         .arg(QString::number(iconHandle, 16).toUpper(), inner);
@@ -107,7 +108,8 @@ CMessageBoxTemplate::CMessageBoxTemplate(const MessageBoxParams& params)
 
     // Yes/No has no Cancel: the close box is removed and Esc does nothing.
     dismissable_ = !yesNo;
-    Qt::WindowFlags flags = Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint;
+    Qt::WindowFlags flags =
+        Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint;
     if (dismissable_) {
         flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     }
@@ -125,7 +127,7 @@ CMessageBoxTemplate::CMessageBoxTemplate(const MessageBoxParams& params)
 
     // One centred row whose bottom lies 11 pixels above the client bottom.
     const int rowWidth = n * (buttonWidth + kButtonGap) - kButtonGap;
-    int x = (params.buttonAlign & Qt::AlignLeft) ? kButtonGap
+    int x = (params.buttonAlign & Qt::AlignLeft)    ? kButtonGap
             : (params.buttonAlign & Qt::AlignRight) ? clientWidth - rowWidth - kButtonGap
                                                     : (clientWidth - rowWidth) / 2;
     const int y = clientHeight - kButtonGap - buttonHeight;

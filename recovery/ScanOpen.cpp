@@ -1,5 +1,6 @@
 // The Open command: checks, reset of the window, the record file, the log's opening block, and the
 // start of the scan worker.
+#include "controls/AppMessageBox.h"
 #include "controls/CCheckTreeCtrl.h"
 #include "platform/MessageBoxStyles.h"
 #include "platform/UserQuestions.h"
@@ -139,16 +140,7 @@ void ScanController::OnOpen() {
 }
 
 int ScanController::Message(QWidget* owner, const QString& text, unsigned style) {
-    platform::Question question;
-    question.kind = platform::Question::Kind::AppMessage;
-    question.owner = owner;
-    question.text = text;
-    question.caption = QStringLiteral("Quorin Tarvelo v20.0");
-    question.style = style;
-    question.show = [owner, text, style] {
-        return platform::PlainMessageBox(owner, text, QStringLiteral("Quorin Tarvelo v20.0"), style);
-    };
-    return platform::Questions().Ask(question).button;
+    return controls::AppMessageBox(owner, text, style);
 }
 
 } // namespace tarvelo

@@ -9,10 +9,31 @@ namespace tarvelo::markup {
 
 // System colours that a keyword names; the renderer takes their current values from the platform.
 enum class SystemColour {
-    ActiveBorder, ActiveCaption, AppWorkspace, Background, ButtonFace, ButtonHighlight, ButtonShadow,
-    ButtonText, CaptionText, GrayText, Highlight, HighlightText, InactiveBorder, InactiveCaption,
-    InactiveCaptionText, InfoBackground, InfoText, Menu, MenuText, Scrollbar, DarkShadow, Light, Window,
-    WindowFrame, WindowText
+    ActiveBorder,
+    ActiveCaption,
+    AppWorkspace,
+    Background,
+    ButtonFace,
+    ButtonHighlight,
+    ButtonShadow,
+    ButtonText,
+    CaptionText,
+    GrayText,
+    Highlight,
+    HighlightText,
+    InactiveBorder,
+    InactiveCaption,
+    InactiveCaptionText,
+    InfoBackground,
+    InfoText,
+    Menu,
+    MenuText,
+    Scrollbar,
+    DarkShadow,
+    Light,
+    Window,
+    WindowFrame,
+    WindowText
 };
 
 struct Colour {

@@ -7,7 +7,8 @@ namespace tarvelo::markup {
 namespace {
 
 std::u16string_view Trim(std::u16string_view s) {
-    while (!s.empty() && (s.front() == u' ' || s.front() == u'\t' || s.front() == u'\r' || s.front() == u'\n')) {
+    while (!s.empty() &&
+           (s.front() == u' ' || s.front() == u'\t' || s.front() == u'\r' || s.front() == u'\n')) {
         s.remove_prefix(1);
     }
     while (!s.empty() && (s.back() == u' ' || s.back() == u'\t' || s.back() == u'\r' || s.back() == u'\n')) {

@@ -37,12 +37,12 @@ constexpr std::array<Entity, 13> kEntities{{
 }};
 
 constexpr std::array<std::u16string_view, 52> kTags{
-    u"b",     u"i",     u"em",    u"u",       u"s",      u"strike", u"font",   u"hr",     u"br",   u"t",
-    u"left",  u"center", u"right", u"justify", u"baseline", u"top",   u"vcenter", u"middle", u"bottom", u"bmp",
-    u"icon",  u"ilst",  u"string", u"body",   u"h1",     u"h2",     u"h3",     u"h4",     u"h5",   u"h6",
-    u"code",  u"pre",   u"big",   u"small",   u"sub",    u"sup",    u"span",   u"a",      u"table", u"tr",
-    u"td",    u"th",    u"p",     u"div",     u"tbody",  u"thead",  u"caption", u"col",   u"html", u"head",
-    u"title", u"style"};
+    u"b",      u"i",       u"em",     u"u",     u"s",       u"strike",   u"font",  u"hr",      u"br",
+    u"t",      u"left",    u"center", u"right", u"justify", u"baseline", u"top",   u"vcenter", u"middle",
+    u"bottom", u"bmp",     u"icon",   u"ilst",  u"string",  u"body",     u"h1",    u"h2",      u"h3",
+    u"h4",     u"h5",      u"h6",     u"code",  u"pre",     u"big",      u"small", u"sub",     u"sup",
+    u"span",   u"a",       u"table",  u"tr",    u"td",      u"th",       u"p",     u"div",     u"tbody",
+    u"thead",  u"caption", u"col",    u"html",  u"head",    u"title",    u"style"};
 
 // Reads a tag starting at markup[pos] == '<'. Returns false (and leaves pos) when it is not a tag.
 bool ReadTag(std::u16string_view m, std::size_t& pos, Token& token) {

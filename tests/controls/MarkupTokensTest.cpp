@@ -1,6 +1,7 @@
+#include "controls/markup/MarkupTokens.h"
+
 #include "controls/markup/MarkupColours.h"
 #include "controls/markup/MarkupStyleSheet.h"
-#include "controls/markup/MarkupTokens.h"
 
 #include <gtest/gtest.h>
 
@@ -76,9 +77,10 @@ TEST(MarkupTokens, AttributesAreReadQuotedOrNot) {
 
 TEST(MarkupTokens, WholeVocabularyIsKnown) {
     for (const std::u16string_view tag :
-         {u"b", u"i", u"em", u"u", u"s", u"strike", u"font", u"hr", u"br", u"t", u"left", u"center", u"right",
-          u"justify", u"baseline", u"top", u"vcenter", u"middle", u"bottom", u"bmp", u"icon", u"ilst", u"string",
-          u"body", u"h1", u"h6", u"code", u"pre", u"big", u"small", u"sub", u"sup", u"span", u"a", u"table"}) {
+         {u"b",      u"i",    u"em",     u"u",     u"s",       u"strike",   u"font", u"hr",      u"br",
+          u"t",      u"left", u"center", u"right", u"justify", u"baseline", u"top",  u"vcenter", u"middle",
+          u"bottom", u"bmp",  u"icon",   u"ilst",  u"string",  u"body",     u"h1",   u"h6",      u"code",
+          u"pre",    u"big",  u"small",  u"sub",   u"sup",     u"span",     u"a",    u"table"}) {
         EXPECT_TRUE(IsKnownTag(tag));
     }
     EXPECT_FALSE(IsKnownTag(u"blink"));
@@ -136,8 +138,9 @@ TEST(MarkupStyleSheet, BrokenSheetsAndValuesChangeNothingHarmful) {
 // Random input of the language's own characters and words never breaks the tokenizer, and text runs
 // never carry a tag's angle bracket that was part of a complete tag.
 TEST(MarkupTokens, RandomInputIsAlwaysTokenized) {
-    const std::u16string_view pieces[] = {u"<", u">", u"/", u"&", u";", u"=", u"\"", u"'", u" ", u"\n", u"\t",
-                                          u"b", u"table", u"td", u"amp", u"lt", u"x", u"0x1F", u"\u00e9", u"\r"};
+    const std::u16string_view pieces[] = {u"<",   u">",  u"/",  u"&",    u";",      u"=",     u"\"",
+                                          u"'",   u" ",  u"\n", u"\t",   u"b",      u"table", u"td",
+                                          u"amp", u"lt", u"x",  u"0x1F", u"\u00e9", u"\r"};
     std::mt19937 random(20);
     for (int round = 0; round < 3000; ++round) {
         std::u16string input;

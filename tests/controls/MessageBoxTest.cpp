@@ -11,6 +11,7 @@
 #include <QFontMetrics>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 
@@ -32,20 +33,24 @@ TEST(MarkupDrawer, MeasurementIsTheLaidOutTextPlusOnePixel) {
     CMarkupDrawer drawer;
     const QFontMetrics fm(BodyFont());
     EXPECT_EQ(drawer.Measure(QString()), QSize(0, 0));
-    EXPECT_EQ(drawer.Measure(QStringLiteral("Hello")), QSize(fm.horizontalAdvance(QStringLiteral("Hello")) + 1, fm.height() + 1));
+    EXPECT_EQ(drawer.Measure(QStringLiteral("Hello")),
+              QSize(fm.horizontalAdvance(QStringLiteral("Hello")) + 1, fm.height() + 1));
     // Two lines: as wide as the longer one, two lines high; "br" and a line feed break alike.
     const QString longer = QStringLiteral("a much longer second line");
     for (const QString& text : {QStringLiteral("short\na much longer second line"),
                                 QStringLiteral("short<br>a much longer second line")}) {
-        EXPECT_EQ(drawer.Measure(text), QSize(fm.horizontalAdvance(longer) + 1, 2 * fm.height() + 1)) << text.toStdString();
+        EXPECT_EQ(drawer.Measure(text), QSize(fm.horizontalAdvance(longer) + 1, 2 * fm.height() + 1))
+            << text.toStdString();
     }
     // Entities around b give the characters, and no bold text.
-    EXPECT_EQ(drawer.Measure(QStringLiteral("&lt;b&gt;x&lt;/b&gt;")).width(), fm.horizontalAdvance(QStringLiteral("<b>x</b>")) + 1);
+    EXPECT_EQ(drawer.Measure(QStringLiteral("&lt;b&gt;x&lt;/b&gt;")).width(),
+              fm.horizontalAdvance(QStringLiteral("<b>x</b>")) + 1);
     for (const auto& item : drawer.Layout().items) {
         EXPECT_FALSE(item.font.bold());
     }
     // Real bold is wider than plain.
-    EXPECT_GT(drawer.Measure(QStringLiteral("<b>WWWW</b>")).width(), fm.horizontalAdvance(QStringLiteral("WWWW")) + 1);
+    EXPECT_GT(drawer.Measure(QStringLiteral("<b>WWWW</b>")).width(),
+              fm.horizontalAdvance(QStringLiteral("WWWW")) + 1);
     // Text is Verdana 10 pt black (or its metric-compatible substitute).
     drawer.Measure(QStringLiteral("x"));
     ASSERT_EQ(drawer.Layout().items.size(), 1);
@@ -70,10 +75,13 @@ TEST(MarkupDrawer, RightAndCentreAlignPerLineAndTabsAdvanceToStops) {
 
 TEST(MarkupDrawer, IconTableBodyPlacesTheIconCellBeforeTheText) {
     CMarkupDrawer drawer;
-    const quint64 handle = CMarkupDrawer::RegisterIcon(QApplication::style()->standardIcon(QStyle::SP_MessageBoxInformation));
+    const quint64 handle =
+        CMarkupDrawer::RegisterIcon(QApplication::style()->standardIcon(QStyle::SP_MessageBoxInformation));
     const QString body = CMessageBoxTemplate::BodyMarkupFor(QStringLiteral("Hi"), MB_ICONINFORMATION, handle);
-    EXPECT_EQ(body, QStringLiteral("<table cellpadding=5><tr><td width=32><icon handle=0x%1></td><td>Hi</td></tr></table>")
-                        .arg(QString::number(handle, 16).toUpper()));
+    EXPECT_EQ(body,
+              QStringLiteral(
+                  "<table cellpadding=5><tr><td width=32><icon handle=0x%1></td><td>Hi</td></tr></table>")
+                  .arg(QString::number(handle, 16).toUpper()));
     const QFontMetrics fm(BodyFont());
     const QSize size = drawer.Measure(body);
     EXPECT_EQ(size.width(), (32 + 10) + (fm.horizontalAdvance(QStringLiteral("Hi")) + 10) + 1);
@@ -89,17 +97,21 @@ TEST(MarkupDrawer, IconTableBodyPlacesTheIconCellBeforeTheText) {
         }
     }
     EXPECT_TRUE(icon);
-    EXPECT_EQ(CMessageBoxTemplate::BodyMarkupFor(QStringLiteral("t"), MB_OK | MB_RIGHT, 0), QStringLiteral("<right>t</right>"));
+    EXPECT_EQ(CMessageBoxTemplate::BodyMarkupFor(QStringLiteral("t"), MB_OK | MB_RIGHT, 0),
+              QStringLiteral("<right>t</right>"));
 }
 
 TEST(MessageBoxBackground, ColumnsFollowTheCubicPaletteCurve) {
     EXPECT_EQ(BackgroundIndex(0, 300), 0);
-    EXPECT_EQ(BackgroundPaletteColour(0, QColor(213, 228, 242), QColor(237, 243, 250)), QColor(213, 228, 242));
-    EXPECT_EQ(BackgroundPaletteColour(128, QColor(213, 228, 242), QColor(237, 243, 250)), QColor(237, 243, 250));
-    EXPECT_EQ(BackgroundPaletteColour(255, QColor(213, 228, 242), QColor(237, 243, 250)), QColor(213, 228, 242));
+    EXPECT_EQ(BackgroundPaletteColour(0, QColor(213, 228, 242), QColor(237, 243, 250)),
+              QColor(213, 228, 242));
+    EXPECT_EQ(BackgroundPaletteColour(128, QColor(213, 228, 242), QColor(237, 243, 250)),
+              QColor(237, 243, 250));
+    EXPECT_EQ(BackgroundPaletteColour(255, QColor(213, 228, 242), QColor(237, 243, 250)),
+              QColor(213, 228, 242));
     EXPECT_EQ(BackgroundIndex(150, 300), 128) << "flat in the middle";
-    // d = floor(255 * 299 / 300) - 127 = 127, index 128 + 127^3 / 16384 = 251.
-    EXPECT_EQ(BackgroundIndex(1, 300), 251);
+    // d = floor(255 * 299 / 300) - 127 = 127, index 128 + floor(127^3 / 16384) = 128 + 125.
+    EXPECT_EQ(BackgroundIndex(1, 300), 253);
     EXPECT_EQ(BackgroundIndex(299, 300), 128 + (0 - 127) * (0 - 127) * (0 - 127) / 16384);
     const QImage image = RenderBackground(QSize(300, 4), QColor(213, 228, 242), QColor(237, 243, 250));
     EXPECT_EQ(QColor(image.pixel(150, 2)), QColor(237, 243, 250));
@@ -116,7 +128,10 @@ MessageBoxParams Params(const QString& text, unsigned style) {
 
 TEST(MessageBox, GeometryFollowsTheBodyAndTheButtonRule) {
     for (const unsigned style : {0x40u, 0x24u, 0x44u}) {
-        for (const QString& text : {QStringLiteral("Short."), QStringLiteral("A much longer message that makes the box wider than its buttons need.\nSecond line.")}) {
+        for (const QString& text :
+             {QStringLiteral("Short."),
+              QStringLiteral(
+                  "A much longer message that makes the box wider than its buttons need.\nSecond line.")}) {
             CMessageBoxTemplate box(Params(text, style));
             const auto& buttons = box.Buttons();
             const int n = static_cast<int>(buttons.size());
@@ -141,7 +156,8 @@ TEST(MessageBox, GeometryFollowsTheBodyAndTheButtonRule) {
     // Without an owner the box is centred on the screen.
     CMessageBoxTemplate box(Params(QStringLiteral("x"), 0x40));
     const QRect screen = QApplication::primaryScreen()->geometry();
-    EXPECT_EQ(box.pos(), QPoint(screen.x() + (screen.width() - box.width()) / 2, screen.y() + (screen.height() - box.height()) / 2));
+    EXPECT_EQ(box.pos(), QPoint(screen.x() + (screen.width() - box.width()) / 2,
+                                screen.y() + (screen.height() - box.height()) / 2));
 }
 
 TEST(MessageBox, EscapeAnswersCancelInAnOkBoxAndNothingInAYesNoBox) {

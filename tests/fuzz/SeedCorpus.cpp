@@ -14,6 +14,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -155,6 +156,26 @@ Seeds SnapshotSeeds() {
              std::string(1, '\x01') + std::string(tarvelo::snapshot::kPathFieldSize, 'p')}};
 }
 
+// Mark-up as the message box builds it, plus the rest of the vocabulary, in UTF-16LE.
+Seeds MarkupSeeds() {
+    const auto utf16 = [](std::string_view text) {
+        std::string bytes;
+        for (const char c : text) {
+            bytes.push_back(c);
+            bytes.push_back('\0');
+        }
+        return bytes;
+    };
+    return {{"box.mu", utf16("<table><tr><td><icon handle=0x1A2B></td><td>Failed to open the file<br>"
+                             "C:\\Backups\\a&amp;b.bkf</td></tr></table>")},
+            {"styles.mu", utf16("<p align=right><b>bold</b> <i>it</i> <u>u</u> <s>s</s> <font color=#ff0000 "
+                                "size=+2 face=Verdana>red</font><t><a href=\"x\">link</a><hr></p>")},
+            {"entities.mu", utf16("&lt;&gt;&quot;&nbsp;&copy;&#65;&#x42;&unknown;&amp")},
+            {"sheet.mu", utf16("body { font-family: Verdana; font-size: 10pt; color: black; }"
+                               " .c { text-align: center }")},
+            {"broken.mu", utf16("<table <tr><td><<b></i>&#xFFFFFFFFFF;<font color=>")}};
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -175,6 +196,8 @@ int main(int argc, char** argv) {
         seeds = DatabaseHeaderSeeds();
     } else if (name == "fuzz_snapshot") {
         seeds = SnapshotSeeds();
+    } else if (name == "fuzz_markup") {
+        seeds = MarkupSeeds();
     }
     std::error_code error;
     std::filesystem::create_directories(dir, error);

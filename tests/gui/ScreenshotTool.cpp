@@ -32,7 +32,8 @@ int main(int argc, char** argv) {
     platform::SendMessage(frame, platform::WM_SCAN_BUSY, 1, 0);
     frame->BusyProgressBar()->setValue(420);
     frame->StatusBar()->SetPaneText(app::ID_STATUS_PERCENT, QStringLiteral("42.00%"));
-    frame->StatusBar()->SetPaneText(app::ID_STATUS_PROGRESS_PANE, QStringLiteral("Progress: 4404019/10485760"));
+    frame->StatusBar()->SetPaneText(app::ID_STATUS_PROGRESS_PANE,
+                                    QStringLiteral("Progress: 4404019/10485760"));
     frame->StatusBar()->SetPaneText(app::ID_STATUS_FOUND_PANE, QStringLiteral("File Found: 17"));
     QTest::qWait(300);
     frame->grab().save(out.filePath(QStringLiteral("main-busy.png")));
