@@ -1,7 +1,9 @@
 // Scan of a generated backup of many small log files: the desktop program's scan (worker, synchronous
 // sends, tree, record file, log, status bar) under the offscreen platform against a plain scan into a
-// record file in the same run. Prints both times and their ratio.
-//   gui_scan_bench [entries] [folders] [picture.png]   (with a picture: the window after the scan)
+// record file and against the command-line tool's scan of the same file, best of a few runs each.
+// Prints the times and the ratios.
+//   gui_scan_bench [--entries N] [--folders N] [--reps N] [--cli path/to/tarvelo] [--shot picture.png]
+// (with a picture: the window after the scan)
 #include "controls/CCheckTreeCtrl.h"
 #include "platform/UserQuestions.h"
 #include "platform/WindowMessages.h"
@@ -22,8 +24,10 @@
 #include <QTemporaryDir>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -141,28 +145,80 @@ double GuiScan(const QString& backup, int& found, const QString& shot) {
     return seconds;
 }
 
+double CliScan(const std::string& cli, const QString& backup) {
+    const std::string command = "'" + cli + "' scan '" + backup.toStdString() + "' >/dev/null 2>&1";
+    const auto start = Clock::now();
+    const int status = std::system(command.c_str());
+    const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    return status == 0 ? seconds : -1.0;
+}
+
+struct Options {
+    int entries = 100000;
+    int folders = 8;
+    int reps = 3;
+    std::string cli;
+    QString shot;
+};
+
+Options ParseOptions(int argc, char** argv) {
+    Options options;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const std::string name = argv[i];
+        const char* value = argv[i + 1];
+        if (name == "--entries")
+            options.entries = std::atoi(value);
+        else if (name == "--folders")
+            options.folders = std::atoi(value);
+        else if (name == "--reps")
+            options.reps = std::max(1, std::atoi(value));
+        else if (name == "--cli")
+            options.cli = value;
+        else if (name == "--shot")
+            options.shot = QString::fromLocal8Bit(value);
+    }
+    return options;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const int entries = argc > 1 ? std::atoi(argv[1]) : 100000;
-    const int folders = argc > 2 ? std::atoi(argv[2]) : 8;
+    const Options options = ParseOptions(argc, argv);
     QTemporaryDir temp;
     qputenv("TMPDIR", temp.path().toUtf8());
     const QString backup = temp.filePath(QStringLiteral("bench.bkf"));
-    WriteBackup(PathFromUtf16(backup.toStdU16String()), entries, folders);
+    WriteBackup(PathFromUtf16(backup.toStdU16String()), options.entries, options.folders);
     int coreFound = 0;
     int guiFound = 0;
-    const double core =
-        CoreScan(PathFromUtf16(backup.toStdU16String()),
-                 PathFromUtf16(temp.filePath(QStringLiteral("records")).toStdU16String()), coreFound);
-    const QString shot = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
-    const double gui = GuiScan(backup, guiFound, shot);
-    std::printf("entries %d in %d folders\n", entries, folders);
+    double core = 1e9;
+    double gui = 1e9;
+    double cli = 1e9;
+    for (int rep = 0; rep < options.reps; ++rep) {
+        core =
+            std::min(core, CoreScan(PathFromUtf16(backup.toStdU16String()),
+                                    PathFromUtf16(temp.filePath(QStringLiteral("records")).toStdU16String()),
+                                    coreFound));
+        const bool last = rep + 1 == options.reps;
+        gui = std::min(gui, GuiScan(backup, guiFound, last ? options.shot : QString()));
+        if (!options.cli.empty()) {
+            const double seconds = CliScan(options.cli, backup);
+            if (seconds < 0) {
+                std::fprintf(stderr, "the command-line scan failed: %s\n", options.cli.c_str());
+                return 1;
+            }
+            cli = std::min(cli, seconds);
+        }
+    }
+    std::printf("entries %d in %d folders, best of %d\n", options.entries, options.folders, options.reps);
     std::printf("plain scan into a record file: %.3f s (%d records)\n", core, coreFound);
+    if (!options.cli.empty())
+        std::printf("command-line scan (tarvelo scan, output to /dev/null): %.3f s\n", cli);
     std::printf("desktop program scan (offscreen): %.3f s (%d records)\n", gui, guiFound);
     std::printf("ratio desktop / plain: %.2f\n", gui / core);
-    return coreFound == guiFound ? 0 : 1;
+    if (!options.cli.empty())
+        std::printf("ratio desktop / command line: %.2f (target <= 1.5)\n", gui / cli);
+    return coreFound == guiFound && guiFound == options.entries ? 0 : 1;
 }

@@ -57,7 +57,7 @@ int RunScan(const ScanOptions& options, Console& console, ScanControl& control) 
         return kExitInterrupted;
     }
     if (records.IsOpen()) {
-        if (recordWriteFailed) {
+        if (recordWriteFailed || !records.Flush()) {
             return Fail(console, Utf8FromPath(records.Path()) + ": write error; no snapshot was written");
         }
         const SnapshotSaveResult saved = SaveSnapshot(snapshot, Utf16FromPath(run.backupPath), records);

@@ -32,4 +32,24 @@ LRESULT SendMessage(MessageTarget* window, unsigned message, WPARAM wParam, LPAR
     return result;
 }
 
+void SendMessages(MessageTarget* window, std::span<QueuedMessage> messages) {
+    if (window == nullptr || window->Object() == nullptr) {
+        for (QueuedMessage& queued : messages) {
+            queued.result = 0;
+        }
+        return;
+    }
+    const auto dispatchAll = [window, messages] {
+        for (QueuedMessage& queued : messages) {
+            queued.result = window->Dispatch(queued.message, queued.wParam, queued.lParam);
+        }
+    };
+    QObject* object = window->Object();
+    if (QThread::currentThread() == object->thread()) {
+        dispatchAll();
+        return;
+    }
+    QMetaObject::invokeMethod(object, dispatchAll, Qt::BlockingQueuedConnection);
+}
+
 } // namespace tarvelo::platform

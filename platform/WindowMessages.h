@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <span>
 
 namespace tarvelo::platform {
 
@@ -53,5 +54,18 @@ private:
 // call, so the sender waits until the handler has finished and gets its result. A null window gives 0.
 // The window's thread must be running its event loop (or be the caller) for a cross-thread send to end.
 LRESULT SendMessage(MessageTarget* window, unsigned message, WPARAM wParam, LPARAM lParam);
+
+// One message of a batch, with the result its handler gave (0 when not handled).
+struct QueuedMessage {
+    unsigned message = 0;
+    WPARAM wParam = 0;
+    LPARAM lParam = 0;
+    LRESULT result = 0;
+};
+
+// Synchronous send of several messages with a single hand-off between threads: the window's thread
+// dispatches them in order, each through the message map exactly as SendMessage would, while the
+// sender waits. A null window handles none of them (every result 0).
+void SendMessages(MessageTarget* window, std::span<QueuedMessage> messages);
 
 } // namespace tarvelo::platform

@@ -21,6 +21,8 @@ void ScanController::ScanThreadProc() {
     // The reader belongs to the window's state; nothing else touches it while the running flag is set.
     reader_ = std::move(reader);
     const ScanResult result = scanning->Scan(PathFromUtf16(backupPath_.toStdU16String()));
+    // Records still waiting in the sink reach the window before the end steps.
+    sink_->Flush();
     // The end steps use the tree, the log and the status bar, which belong to the user-interface
     // thread: they run there, in one piece, while this thread waits.
     QMetaObject::invokeMethod(
@@ -36,6 +38,7 @@ void ScanController::FinishScan(int scanResult) {
             views_.tree->SetItemCheck(views_.tree->topLevelItem(i), true);
     }
     control_.running.store(0);
+    recordFile_.Flush();
     throttle_.Stop();
     if (reader_ != nullptr)
         reader_->CloseBackup();

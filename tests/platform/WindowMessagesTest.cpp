@@ -73,5 +73,55 @@ TEST(WindowMessages, SendFromWorkerBlocksUntilTheHandlerRanOnTheWindowThread) {
     }
 }
 
+// A batch crosses threads once, yet each message goes through the map in order with its own result;
+// messages without a handler answer 0 and do not stop the rest.
+TEST(WindowMessages, BatchFromWorkerIsDispatchedInOrderWithOneResultEach) {
+    Receiver window;
+    std::vector<std::pair<unsigned, int>> seen;
+    std::atomic<bool> wrongThread{false};
+    QThread* const uiThread = QThread::currentThread();
+    for (const unsigned message : {WM_SCAN_FILE_FOUND, WM_SCAN_PROGRESS}) {
+        window.MapMessage(message, [&, message](WPARAM w, LPARAM) {
+            wrongThread = wrongThread || QThread::currentThread() != uiThread;
+            seen.emplace_back(message, static_cast<int>(w));
+            return static_cast<LRESULT>(w) * 10;
+        });
+    }
+    std::vector<QueuedMessage> batch;
+    for (int i = 1; i <= 50; ++i) {
+        const unsigned message = i % 7 == 0   ? WM_SCAN_BUSY
+                                 : i % 3 == 0 ? WM_SCAN_PROGRESS
+                                              : WM_SCAN_FILE_FOUND;
+        batch.push_back({message, static_cast<WPARAM>(i), 0, -1});
+    }
+    std::atomic<bool> done{false};
+    std::thread worker([&] {
+        SendMessages(&window, batch);
+        done = true;
+    });
+    QElapsedTimer timer;
+    timer.start();
+    while (!done && timer.elapsed() < 30000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    worker.join();
+    EXPECT_FALSE(wrongThread);
+    std::size_t handled = 0;
+    for (const QueuedMessage& queued : batch) {
+        if (queued.message == WM_SCAN_BUSY) {
+            EXPECT_EQ(queued.result, 0) << "no handler";
+            continue;
+        }
+        ASSERT_LT(handled, seen.size());
+        EXPECT_EQ(seen[handled], std::make_pair(queued.message, static_cast<int>(queued.wParam)));
+        EXPECT_EQ(queued.result, static_cast<LRESULT>(queued.wParam) * 10);
+        ++handled;
+    }
+    EXPECT_EQ(handled, seen.size());
+
+    SendMessages(nullptr, batch);
+    EXPECT_EQ(batch.front().result, 0);
+}
+
 } // namespace
 } // namespace tarvelo::platform

@@ -26,6 +26,7 @@ TEST(RecordFile, AppendsBackToBackAndReadsRecordNAtItsOffset) {
         ASSERT_TRUE(records.Append(MakeRecord(u"SET\\f" + std::u16string(1, char16_t(u'0' + i)), i)));
         EXPECT_EQ(records.Count(), i);
     }
+    ASSERT_TRUE(records.Flush());
     const std::string bytes = test::FileBytes(folder / "tmpMgntExBKF");
     ASSERT_EQ(bytes.size(), 3 * FileRecord::kSize);
     EXPECT_EQ(bytes.substr(2 * FileRecord::kSize, 8),
@@ -53,11 +54,53 @@ TEST(RecordFile, ShortRecordReadsAsZeroBeyondWhatIsThere) {
     RecordFile records = RecordFile::Create(folder / "r", error);
     ASSERT_TRUE(records.Append(MakeRecord(u"A\\name.edb", 7)));
     ASSERT_TRUE(records.Append(MakeRecord(u"A\\other.edb", 8)));
+    ASSERT_TRUE(records.Flush());
     std::filesystem::resize_file(folder / "r", FileRecord::kSize + 10); // damaged from outside
     FileRecord out;
     EXPECT_EQ(records.Read(2, out), 10u);
     EXPECT_EQ(out.Path(), u"A\\oth");
     EXPECT_EQ(out.DataSize(), 0u);
+}
+
+// Records are written a group at a time; every record reads back the same whether its group is still
+// in memory or on disk, and the file holds exactly the written groups until Flush or destruction.
+TEST(RecordFile, GroupedWritesReadBackFromMemoryAndDisk) {
+    const auto folder = test::FreshFolder("grouped");
+    const std::uint32_t group = RecordFile::kBufferedRecords;
+    const std::uint32_t total = 2 * group + 5;
+    std::string error;
+    {
+        RecordFile records = RecordFile::Create(folder / "r", error);
+        ASSERT_TRUE(records.IsOpen()) << error;
+        for (std::uint32_t i = 1; i <= total; ++i) {
+            ASSERT_TRUE(records.Append(MakeRecord(u"S\\f" + std::u16string(1, char16_t(u'A' + i % 26)), i)));
+            EXPECT_EQ(test::FileBytes(folder / "r").size(),
+                      std::size_t{i / group * group} * FileRecord::kSize)
+                << "after record " << i;
+        }
+        FileRecord out;
+        for (const std::uint32_t n : {1u, group, group + 1, 2 * group, 2 * group + 1, total}) {
+            ASSERT_EQ(records.Read(n, out), FileRecord::kSize) << n;
+            EXPECT_EQ(out, MakeRecord(u"S\\f" + std::u16string(1, char16_t(u'A' + n % 26)), n)) << n;
+        }
+        EXPECT_EQ(records.Read(total + 1, out), 0u);
+    } // the last 5 are written when the file is let go
+    EXPECT_EQ(test::FileBytes(folder / "r").size(), std::size_t{total} * FileRecord::kSize);
+
+    // Replacing the file by a new one first writes what the old one still held.
+    RecordFile first = RecordFile::Create(folder / "first", error);
+    ASSERT_TRUE(first.Append(MakeRecord(u"S\\x", 1)));
+    first = RecordFile::Create(folder / "second", error);
+    EXPECT_EQ(test::FileBytes(folder / "first").size(), FileRecord::kSize);
+    EXPECT_EQ(first.Count(), 0u);
+
+    // Removing discards the waiting records with the file.
+    ASSERT_TRUE(first.Append(MakeRecord(u"S\\y", 1)));
+    first.CloseAndRemove();
+    EXPECT_FALSE(std::filesystem::exists(folder / "second"));
+    FileRecord out;
+    EXPECT_EQ(first.Read(1, out), 0u);
+    EXPECT_EQ(first.Count(), 0u);
 }
 
 #ifndef _WIN32 // symbolic links need privileges there

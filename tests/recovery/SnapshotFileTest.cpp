@@ -168,6 +168,7 @@ TEST(SnapshotFile, FailedSaveLeavesNoTruncatedFile) {
     RecordFile records = FilledRecordFile(folder);
     test::WriteBytes(folder / "old.TARVSNAPQUORIN", "earlier snapshot");
     // The record file loses its last record: the save must fail rather than write a short snapshot.
+    ASSERT_TRUE(records.Flush());
     fs::resize_file(folder / "tmpMgntExBKF", 2 * FileRecord::kSize + 100);
     const SnapshotSaveResult saved = SaveSnapshot(folder / "old.TARVSNAPQUORIN", u"C:\\b.bkf", records);
     EXPECT_FALSE(saved.ok);
