@@ -15,7 +15,9 @@
 #include "app/res/Resource.h"
 #include "platform/Settings.h"
 #include "platform/WaitCursor.h"
+#include "platform/WebPage.h"
 #include "recovery/ScanController.h"
+#include "recovery/TempFiles.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -86,7 +88,9 @@ bool CMainFrame::Create(bool showSplash) {
     logList_ = output_->LogList();
     propertyGrid_ = properties_->Grid();
     CreateScanController();
-    // 10: a leftover extraction folder is removed by the temporary-files code when it is wired in.
+    ConnectShellCommands();
+    // 10: a leftover extraction folder of an earlier run that did not end normally.
+    CleanUpExtractionFolder();
     UpdateCommandStates();
     // Command states follow the running flag, which a worker clears at its end.
     auto* idle = new QTimer(this);
@@ -161,8 +165,8 @@ void CMainFrame::BuildRibbon() {
 void CMainFrame::BuildStatusBar() {
     statusBar_ = new CKestroRibbonStatusBarCls(this);
     setStatusBar(statusBar_);
-    statusBar_->AddLink(ID_STATUS_LINK, QString::fromLatin1(kMakerAddress), QString::fromLatin1(kProductPage),
-                        Title());
+    statusBar_->AddLink(ID_STATUS_LINK, QString::fromLatin1(kMakerAddress),
+                        QString::fromLatin1(kProductWebPage), Title());
     statusBar_->AddSeparator();
     statusBar_->AddExtendedPane(ID_STATUSBAR_PANE1, Title(), Title());
     connect(statusBar_, &CKestroRibbonStatusBarCls::commandTriggered, this, [this](int id) {
@@ -186,6 +190,18 @@ void CMainFrame::CreateDockingPanes() {
     setCorner(Qt::BottomRightCorner, Qt::RightDockWidgetArea);
     resizeDocks({fileView_, properties_}, {200, 400}, Qt::Horizontal);
     resizeDocks({output_}, {160}, Qt::Vertical);
+}
+
+void CMainFrame::ConnectShellCommands() {
+    connect(Command(ID_HELP_PAGE), &QAction::triggered, this,
+            [] { platform::OpenWebPage(QString::fromLatin1(kHelpPage)); });
+    connect(Command(ID_STATUS_LINK), &QAction::triggered, this,
+            [] { platform::OpenWebPage(QString::fromLatin1(kProductWebPage)); });
+    // Saving checked files, searching, the snapshots and the About window are not part of this
+    // build yet: their buttons are shown disabled rather than doing nothing when pressed.
+    for (const int id : {ID_SAVE_FILES, ID_SEARCH, ID_LOAD_SNAPSHOT, ID_SAVE_SNAPSHOT, ID_ABOUT}) {
+        Command(id)->setEnabled(false);
+    }
 }
 
 void CMainFrame::UpdateCommandStates() {

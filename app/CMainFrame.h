@@ -86,6 +86,7 @@ private:
 
     // The scan controller on the panes, its messages and commands (CMainFrameScan.cpp).
     void CreateScanController();
+    void ConnectShellCommands();
     void ShowBackupFileInfo();
     platform::LRESULT OnScanBusy(platform::WPARAM wParam, platform::LPARAM lParam);
 

@@ -46,7 +46,8 @@ void CMainFrame::CreateScanController() {
     connectCommand(ID_STOP, &ScanController::OnStop);
     connectCommand(ID_STATUS_STOP, &ScanController::OnStop);
     connectCommand(ID_SAVE_LOG, &ScanController::OnSaveLog);
-    // The worker clears the running flag at its end; the Stop command follows at once.
+    // The Stop command follows the running flag at once when a scan starts and ends.
+    connect(scan_.get(), &ScanController::ScanStarted, this, &CMainFrame::UpdateCommandStates);
     connect(scan_.get(), &ScanController::ScanFinished, this, &CMainFrame::UpdateCommandStates);
 }
 

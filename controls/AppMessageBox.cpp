@@ -1,6 +1,7 @@
 #include "controls/AppMessageBox.h"
 
 #include "controls/CMessageBoxTemplate.h"
+#include "platform/ProductInfo.h"
 #include "platform/UserQuestions.h"
 
 #include <QApplication>
@@ -16,7 +17,7 @@ int AppMessageBox(QWidget* owner, const QString& text, unsigned style) {
     question.kind = platform::Question::Kind::AppMessage;
     question.owner = owner;
     question.text = text;
-    question.caption = QStringLiteral("Quorin Tarvelo v20.0");
+    question.caption = QString::fromLatin1(platform::kAppTitle);
     question.style = style;
     question.show = [&question] {
         MessageBoxParams params;

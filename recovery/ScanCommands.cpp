@@ -1,5 +1,6 @@
 // Stop, Close and saving the log.
 #include "platform/MessageBoxStyles.h"
+#include "platform/ProductInfo.h"
 #include "platform/UserQuestions.h"
 #include "platform/WebPage.h"
 #include "platform/os/ProcessExit.h"
@@ -43,7 +44,7 @@ bool ScanController::OnClose() {
     if (recordFile_.IsOpen())
         recordFile_.CloseAndRemove();
     CleanUpExtractionFolder();
-    platform::OpenWebPage(QString::fromLatin1(kProductWebPage));
+    platform::OpenWebPage(QString::fromLatin1(platform::kProductWebPage));
     // The framework's own closing (workspace state, window teardown) does not run.
     os::EndProcess(kCloseExitCode);
     return true;

@@ -42,9 +42,6 @@ struct ScanViews {
     QIcon folderIcon;
 };
 
-// The product's web page, opened when the application closes.
-inline constexpr const char* kProductWebPage = "https://www.quorin-tarvelo.example/";
-
 class ScanController : public QObject {
     Q_OBJECT
 public:
@@ -83,6 +80,8 @@ public:
     void WaitForWorker();
 
 Q_SIGNALS:
+    // The worker has been started (the running flag is set).
+    void ScanStarted();
     void ScanFinished();
 
 private:

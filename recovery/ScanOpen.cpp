@@ -137,6 +137,7 @@ void ScanController::OnOpen() {
     sink_ = std::make_unique<WindowScanSink>(views_.target);
     worker_.reset(QThread::create([this] { ScanThreadProc(); }));
     worker_->start(QThread::NormalPriority);
+    Q_EMIT ScanStarted();
 }
 
 int ScanController::Message(QWidget* owner, const QString& text, unsigned style) {

@@ -1,11 +1,14 @@
 // Resource and command identifiers of the main window, the ribbon, the status bar and the panes.
 #pragma once
 
+#include "platform/ProductInfo.h"
+
 namespace tarvelo::app {
 
-inline constexpr const char* kAppTitle = "Quorin Tarvelo v20.0"; // strings 123 and 57344
-inline constexpr const char* kMakerAddress = "www.velmora.example";
-inline constexpr const char* kProductPage = "https://www.velmora.example/quorin-tarvelo/";
+using platform::kAppTitle; // strings 123 and 57344
+using platform::kHelpPage;
+using platform::kMakerAddress;
+using platform::kProductWebPage;
 
 enum ResourceId : int {
     IDR_MAINFRAME = 128,

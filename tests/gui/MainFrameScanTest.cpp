@@ -16,6 +16,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QProgressBar>
@@ -107,7 +109,9 @@ TEST_F(MainFrameScanTest, DemoScanFillsThePanesRefusesToCloseMeanwhileAndClosesA
     QString progressDuringScan;
     int barMaximum = -1;
     bool stillOpen = false;
+    bool stopEnabled = false;
     OpenAndWait([&] {
+        stopEnabled = frame.Command(ID_STOP)->isEnabled();
         foundDuringScan = PaneText(ID_STATUS_FOUND_PANE);
         progressDuringScan = PaneText(ID_STATUS_PROGRESS_PANE);
         if (QProgressBar* bar = frame.BusyProgressBar())
@@ -123,6 +127,7 @@ TEST_F(MainFrameScanTest, DemoScanFillsThePanesRefusesToCloseMeanwhileAndClosesA
     EXPECT_NE(progressDuringScan, QStringLiteral("<none>"));
     EXPECT_EQ(barMaximum, 1000);
     EXPECT_TRUE(stillOpen);
+    EXPECT_TRUE(stopEnabled) << "the ribbon's Stop is on from the moment the scan starts";
     EXPECT_EQ(frame.BusyProgressBar(), nullptr);
     EXPECT_EQ(Layout(), idleLayout);
     EXPECT_FALSE(frame.Command(ID_STOP)->isEnabled());
@@ -156,7 +161,29 @@ TEST_F(MainFrameScanTest, DemoScanFillsThePanesRefusesToCloseMeanwhileAndClosesA
     questions.ScriptButton(platform::IDYES);
     frame.close();
     EXPECT_EQ(exitCodes, (std::vector<std::uint32_t>{ScanController::kCloseExitCode}));
-    EXPECT_EQ(pages.size(), 1);
+    EXPECT_EQ(pages, QStringList{QString::fromLatin1(kProductWebPage)});
+}
+
+// Help and the status bar's link open their pages; the commands whose windows this build does not
+// have are disabled, not silent; a new main window removes an extraction folder left by a killed run.
+TEST_F(MainFrameScanTest, ShellCommandsUnbuiltCommandsAndLeftoverExtractionFolder) {
+    frame.Command(ID_HELP_PAGE)->trigger();
+    frame.Command(ID_STATUS_LINK)->trigger();
+    EXPECT_EQ(pages, (QStringList{QString::fromLatin1(kHelpPage), QString::fromLatin1(kProductWebPage)}));
+    for (const int id : {ID_SAVE_FILES, ID_SEARCH, ID_LOAD_SNAPSHOT, ID_SAVE_SNAPSHOT, ID_ABOUT})
+        EXPECT_FALSE(frame.Command(id)->isEnabled()) << id;
+    for (const int id : {ID_OPEN_BKF, ID_SAVE_LOG, ID_HELP_PAGE})
+        EXPECT_TRUE(frame.Command(id)->isEnabled()) << id;
+
+    const QString leftover = temp.filePath(QStringLiteral("ExngBKFTmp"));
+    ASSERT_TRUE(QDir().mkpath(leftover + QStringLiteral("/a/b")));
+    QFile file(leftover + QStringLiteral("/a/b/priv1.edb"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("data");
+    file.close();
+    CMainFrame second;
+    ASSERT_TRUE(second.Create(false));
+    EXPECT_FALSE(QFileInfo::exists(leftover));
 }
 
 TEST_F(MainFrameScanTest, StatusBarStopAndTheLogCommandReachTheController) {

@@ -1,43 +1,91 @@
-// Writes pictures of the main window while busy and of a message box into a folder, using the
-// toolkit's own grab (tools/screenshots.sh runs it under Xvfb next to screenshots of the program).
+// Writes pictures of the main window into a folder, using the toolkit's own grab: while it scans the
+// demo backup (taken while the worker waits for the window), after the scan with the tree open, and
+// one message box. tools/screenshots.sh runs it under Xvfb next to screenshots of the program itself.
+//   tarvelo_gui_shots <folder>
 #include "app/CCKestroTrelliqApp.h"
-#include "app/CKestroRibbonStatusBarCls.h"
 #include "app/CMainFrame.h"
 #include "app/res/Resource.h"
+#include "controls/CCheckTreeCtrl.h"
 #include "controls/CMessageBoxTemplate.h"
 #include "platform/MessageBoxStyles.h"
+#include "platform/UserQuestions.h"
+#include "reader/TextEncoding.h"
+#include "recovery/ScanController.h"
+#include "tools/bkfgen/DemoBackup.h"
+#include "tools/bkfgen/Output.h"
 
+#include <QAbstractItemModel>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QProgressBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
+
+#include <cstdio>
+
+namespace {
+
+using namespace tarvelo;
+
+bool Save(QWidget* widget, const QDir& out, const QString& name) {
+    const QString path = out.filePath(name);
+    if (!widget->grab().save(path)) {
+        std::fprintf(stderr, "tarvelo_gui_shots: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
-    using namespace tarvelo;
-    app::CCKestroTrelliqApp app;
-    if (!app.InitInstance(os::InstanceState::kFirst, false)) {
-        return 1;
+    QTemporaryDir temp;
+    qputenv("TMPDIR", temp.path().toUtf8()); // the record file and the extraction folder go here
+    const QString backup = temp.filePath(QStringLiteral("demo.bkf"));
+    {
+        bkfgen::FileOutput output(PathFromUtf16(backup.toStdU16String()));
+        bkfgen::WriteDemoBackup(output);
     }
+
+    app::CCKestroTrelliqApp app;
+    if (!app.InitInstance(os::InstanceState::kFirst, false))
+        return 1;
     app::CMainFrame* frame = app.MainFrame();
     frame->showNormal();
-    frame->resize(1280, 800);
-    // A few rows so that the panes show what they hold.
-    auto* root = new QTreeWidgetItem(frame->Tree(), {QStringLiteral("demo.bkf")});
-    new QTreeWidgetItem(root, {QStringLiteral("Set 1")});
-    root->setExpanded(true);
-    new QTreeWidgetItem(frame->LogList(), {QStringLiteral("Scan started.")});
-    platform::SendMessage(frame, platform::WM_SCAN_BUSY, 1, 0);
-    frame->BusyProgressBar()->setValue(420);
-    frame->StatusBar()->SetPaneText(app::ID_STATUS_PERCENT, QStringLiteral("42.00%"));
-    frame->StatusBar()->SetPaneText(app::ID_STATUS_PROGRESS_PANE,
-                                    QStringLiteral("Progress: 4404019/10485760"));
-    frame->StatusBar()->SetPaneText(app::ID_STATUS_FOUND_PANE, QStringLiteral("File Found: 17"));
+    frame->resize(1360, 820);
+    QTest::qWait(200);
+
+    // The scan of the demo backup; the busy picture is taken when the fourth file is in the log.
+    platform::ScriptedQuestions questions;
+    platform::ScopedQuestions scoped(questions);
+    questions.ScriptPath(backup);
+    bool ok = true;
+    bool busyTaken = false;
+    QAbstractItemModel* log = frame->LogList()->model();
+    QObject::connect(log, &QAbstractItemModel::rowsInserted, frame, [&] {
+        if (!busyTaken && log->rowCount() >= 11) {
+            busyTaken = true;
+            frame->Tree()->ExpandAll();
+            QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            ok = Save(frame, out, QStringLiteral("main-busy.png")) && ok;
+        }
+    });
+    frame->Command(app::ID_OPEN_BKF)->trigger();
+    frame->Scan()->WaitForWorker();
+    QTest::qWait(400);
+
+    // After the scan: the whole tree open, a database selected.
+    CCheckTreeCtrl* tree = frame->Tree();
+    tree->ExpandAll();
+    const QList<QTreeWidgetItem*> found =
+        tree->findItems(QStringLiteral("priv1.edb"), Qt::MatchExactly | Qt::MatchRecursive);
+    if (!found.isEmpty())
+        tree->setCurrentItem(found.first());
     QTest::qWait(300);
-    frame->grab().save(out.filePath(QStringLiteral("main-busy.png")));
-    platform::SendMessage(frame, platform::WM_SCAN_BUSY, 0, 0);
+    ok = Save(frame, out, QStringLiteral("main-scanned.png")) && ok;
 
     controls::MessageBoxParams params;
     params.caption = QStringLiteral("Quorin Tarvelo v20.0");
@@ -46,6 +94,14 @@ int main(int argc, char** argv) {
     controls::CMessageBoxTemplate box(params);
     box.show();
     QTest::qWait(300);
-    box.grab().save(out.filePath(QStringLiteral("messagebox.png")));
-    return 0;
+    ok = Save(&box, out, QStringLiteral("messagebox.png")) && ok;
+    box.hide();
+
+    params.text = QStringLiteral("Please stop the running process to open Exchange Backup file.");
+    params.style = platform::MB_OK | platform::MB_ICONINFORMATION;
+    controls::CMessageBoxTemplate notice(params);
+    notice.show();
+    QTest::qWait(300);
+    ok = Save(&notice, out, QStringLiteral("messagebox-notice.png")) && ok;
+    return ok && busyTaken ? 0 : 1;
 }
