@@ -8,6 +8,7 @@
 #include "controls/CCheckTreeCtrl.h"
 #include "controls/CMessageBoxTemplate.h"
 #include "platform/MessageBoxStyles.h"
+#include "platform/ProductInfo.h"
 #include "platform/UserQuestions.h"
 #include "reader/TextEncoding.h"
 #include "recovery/ScanController.h"
@@ -35,6 +36,17 @@ bool Save(QWidget* widget, const QDir& out, const QString& name) {
         return false;
     }
     return true;
+}
+
+bool SaveMessageBox(const QString& text, unsigned style, const QDir& out, const QString& name) {
+    controls::MessageBoxParams params;
+    params.caption = QString::fromLatin1(platform::kAppTitle);
+    params.text = text;
+    params.style = style;
+    controls::CMessageBoxTemplate box(params);
+    box.show();
+    QTest::qWait(300);
+    return Save(&box, out, name);
 }
 
 } // namespace
@@ -87,21 +99,13 @@ int main(int argc, char** argv) {
     QTest::qWait(300);
     ok = Save(frame, out, QStringLiteral("main-scanned.png")) && ok;
 
-    controls::MessageBoxParams params;
-    params.caption = QStringLiteral("Quorin Tarvelo v20.0");
-    params.text = QStringLiteral("Do you want to stop recovering file(s)?");
-    params.style = platform::MB_YESNO | platform::MB_ICONQUESTION;
-    controls::CMessageBoxTemplate box(params);
-    box.show();
-    QTest::qWait(300);
-    ok = Save(&box, out, QStringLiteral("messagebox.png")) && ok;
-    box.hide();
-
-    params.text = QStringLiteral("Please stop the running process to open Exchange Backup file.");
-    params.style = platform::MB_OK | platform::MB_ICONINFORMATION;
-    controls::CMessageBoxTemplate notice(params);
-    notice.show();
-    QTest::qWait(300);
-    ok = Save(&notice, out, QStringLiteral("messagebox-notice.png")) && ok;
+    ok = SaveMessageBox(QStringLiteral("Do you want to stop recovering file(s)?"),
+                        platform::MB_YESNO | platform::MB_ICONQUESTION, out,
+                        QStringLiteral("messagebox.png")) &&
+         ok;
+    ok = SaveMessageBox(QStringLiteral("Please stop the running process to open Exchange Backup file."),
+                        platform::MB_OK | platform::MB_ICONINFORMATION, out,
+                        QStringLiteral("messagebox-notice.png")) &&
+         ok;
     return ok && busyTaken ? 0 : 1;
 }

@@ -8,6 +8,7 @@
 #include <QThread>
 
 #include <atomic>
+#include <functional>
 #include <thread>
 #include <vector>
 
@@ -18,6 +19,21 @@ class Receiver : public QObject, public MessageTarget {
 public:
     Receiver() : MessageTarget(this) {}
 };
+
+// Runs `work` on a thread of its own while this (the window's) thread handles what it sends.
+void RunOnWorker(const std::function<void()>& work) {
+    std::atomic<bool> done{false};
+    std::thread worker([&] {
+        work();
+        done = true;
+    });
+    QElapsedTimer timer;
+    timer.start();
+    while (!done && timer.elapsed() < 30000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    worker.join();
+}
 
 TEST(WindowMessages, PrivateNumbersAreTheFirstUserMessagePlusOffsets) {
     EXPECT_EQ(WM_TREEITEM_CLICKED, 1174u);
@@ -52,19 +68,11 @@ TEST(WindowMessages, SendFromWorkerBlocksUntilTheHandlerRanOnTheWindowThread) {
         return static_cast<LRESULT>(seen.size());
     });
     std::vector<LRESULT> results;
-    std::atomic<bool> done{false};
-    std::thread worker([&] {
+    RunOnWorker([&] {
         for (int i = 0; i < 200; ++i) {
             results.push_back(SendMessage(&window, WM_SCAN_FILE_FOUND, 0, i));
         }
-        done = true;
     });
-    QElapsedTimer timer;
-    timer.start();
-    while (!done && timer.elapsed() < 30000) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    worker.join();
     EXPECT_FALSE(wrongThread);
     ASSERT_EQ(seen.size(), 200u);
     for (int i = 0; i < 200; ++i) {
@@ -94,17 +102,7 @@ TEST(WindowMessages, BatchFromWorkerIsDispatchedInOrderWithOneResultEach) {
                                               : WM_SCAN_FILE_FOUND;
         batch.push_back({message, static_cast<WPARAM>(i), 0, -1});
     }
-    std::atomic<bool> done{false};
-    std::thread worker([&] {
-        SendMessages(&window, batch);
-        done = true;
-    });
-    QElapsedTimer timer;
-    timer.start();
-    while (!done && timer.elapsed() < 30000) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    worker.join();
+    RunOnWorker([&] { SendMessages(&window, batch); });
     EXPECT_FALSE(wrongThread);
     std::size_t handled = 0;
     for (const QueuedMessage& queued : batch) {
