@@ -9,6 +9,8 @@
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
@@ -99,6 +101,50 @@ TEST(MarkupDrawer, IconTableBodyPlacesTheIconCellBeforeTheText) {
     EXPECT_TRUE(icon);
     EXPECT_EQ(CMessageBoxTemplate::BodyMarkupFor(QStringLiteral("t"), MB_OK | MB_RIGHT, 0),
               QStringLiteral("<right>t</right>"));
+}
+
+// Whatever the text, laying it out and drawing it ends: deep nesting, unclosed and stray tags,
+// malformed attributes and random soups of the vocabulary.
+TEST(MarkupDrawer, HostileMarkupIsLaidOutAndDrawn) {
+    QString nested;
+    for (int i = 0; i < 3000; ++i)
+        nested += QStringLiteral("<table cellpadding=99999999999><tr><td width=-5>");
+    nested += QStringLiteral("deep");
+    const QString pieces[] = {QStringLiteral("<table>"),
+                              QStringLiteral("</table>"),
+                              QStringLiteral("<tr>"),
+                              QStringLiteral("</td>"),
+                              QStringLiteral("<td colspan=0>"),
+                              QStringLiteral("<b>"),
+                              QStringLiteral("</i>"),
+                              QStringLiteral("<font size=-99 color=#zz>"),
+                              QStringLiteral("<icon handle=0xFFFFFFFFFFFFFFFF>"),
+                              QStringLiteral("<right>"),
+                              QStringLiteral("</center>"),
+                              QStringLiteral("\t"),
+                              QStringLiteral("\n"),
+                              QStringLiteral("&amp;"),
+                              QStringLiteral("<hr>"),
+                              QStringLiteral("<a href=x>"),
+                              QStringLiteral("word "),
+                              QStringLiteral("<"),
+                              QStringLiteral("&")};
+    std::uint32_t seed = 7;
+    QImage canvas(400, 300, QImage::Format_RGB32);
+    QPainter painter(&canvas);
+    CMarkupDrawer drawer;
+    for (int round = 0; round < 200; ++round) {
+        QString soup;
+        for (int i = 0; i < 60; ++i) {
+            seed = seed * 1664525u + 1013904223u;
+            soup += pieces[(seed >> 16) % std::size(pieces)];
+        }
+        const QSize size = drawer.Measure(round == 0 ? nested : soup);
+        EXPECT_GE(size.width(), 0);
+        EXPECT_GE(size.height(), 0);
+        drawer.Render(QRect(QPoint(0, 0), size), painter);
+        static_cast<void>(drawer.LinkAt(QPoint(5, 5)));
+    }
 }
 
 TEST(MessageBoxBackground, ColumnsFollowTheCubicPaletteCurve) {
