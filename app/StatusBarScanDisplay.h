@@ -1,7 +1,13 @@
-// Writes a scan's progress into the busy layout of the main window's status bar.
+// Writes a scan's progress into the busy layout of the main window's status bar. The progress bar
+// repaints itself at once on every new value, which during a fast scan would repaint the window up to
+// a thousand times; new positions are therefore shown at most every kBarIntervalMs (the last one always
+// arrives, by a timer).
 #pragma once
 
 #include "recovery/ScanStatusDisplay.h"
+
+#include <QElapsedTimer>
+#include <QTimer>
 
 namespace tarvelo::app {
 
@@ -9,7 +15,9 @@ class CMainFrame;
 
 class StatusBarScanDisplay : public ScanStatusDisplay {
 public:
-    explicit StatusBarScanDisplay(CMainFrame& frame) : frame_(frame) {}
+    static constexpr int kBarIntervalMs = 50;
+
+    explicit StatusBarScanDisplay(CMainFrame& frame);
 
     void SetProgressRange(int low, int high) override;
     void SetProgressPosition(int position) override;
@@ -18,7 +26,12 @@ public:
     void SetFoundText(const QString& text) override;
 
 private:
+    void ShowPendingPosition();
+
     CMainFrame& frame_;
+    QElapsedTimer sinceBar_;
+    QTimer barTimer_;
+    int pendingPosition_ = -1;
 };
 
 } // namespace tarvelo::app

@@ -1,28 +1,26 @@
-// Scan of a generated backup of many small log files: the desktop program's scan (worker, synchronous
-// sends, tree, record file, log, status bar) under the offscreen platform against a plain scan into a
-// record file and against the command-line tool's scan of the same file, best of a few runs each.
-// Prints the times and the ratios.
+// Scan of a generated backup of many small log files: the desktop program's scan in its real main
+// window (worker, synchronous sends, tree, record file, log, status bar) under the offscreen platform against
+// a plain scan into a record file and against the command-line tool's scan of the same file, best of a few
+// runs each. Prints the times and the ratios.
 //   gui_scan_bench [--entries N] [--folders N] [--reps N] [--cli path/to/tarvelo] [--shot picture.png]
 // (with a picture: the window after the scan)
+#include "app/CMainFrame.h"
+#include "app/res/Resource.h"
 #include "controls/CCheckTreeCtrl.h"
 #include "platform/UserQuestions.h"
-#include "platform/WindowMessages.h"
 #include "reader/MtfReader.h"
 #include "reader/TextEncoding.h"
 #include "recovery/DisplayPath.h"
 #include "recovery/LogText.h"
 #include "recovery/RecordFile.h"
 #include "recovery/ScanController.h"
-#include "recovery/ScanStatusDisplay.h"
 #include "tools/bkfgen/BackupDescription.h"
 #include "tools/bkfgen/Output.h"
 
+#include <QAction>
 #include <QApplication>
-#include <QListWidget>
-#include <QPixmap>
-#include <QStyle>
+#include <QSettings>
 #include <QTemporaryDir>
-#include <QVBoxLayout>
 
 #include <algorithm>
 #include <chrono>
@@ -87,58 +85,26 @@ double CoreScan(const std::filesystem::path& backup, const std::filesystem::path
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-class Frame : public QWidget, public platform::MessageTarget {
-public:
-    Frame() : MessageTarget(this) {}
-};
-
-class NullStatus : public ScanStatusDisplay {
-public:
-    void SetProgressRange(int, int) override {}
-    void SetProgressPosition(int) override {}
-    void SetPercentText(const QString&) override {}
-    void SetProgressText(const QString&) override {}
-    void SetFoundText(const QString&) override {}
-};
-
+// The program's own main window: ribbon, status bar with its busy layout, the three panes.
 double GuiScan(const QString& backup, int& found, const QString& shot) {
-    Frame frame;
-    auto* layout = new QVBoxLayout(&frame);
-    auto* tree = new CCheckTreeCtrl(&frame);
-    tree->Configure();
-    tree->SetPropagateChecks(true);
-    auto* log = new QListWidget(&frame);
-    layout->addWidget(tree);
-    layout->addWidget(log);
-    frame.resize(1024, 768);
+    app::CMainFrame frame;
+    if (!frame.Create(false))
+        return -1.0;
+    frame.resize(1280, 800);
     frame.show();
-    NullStatus status;
-    ScanViews views;
-    views.mainWindow = &frame;
-    views.target = &frame;
-    views.tree = tree;
-    views.logList = log;
-    views.status = &status;
-    views.iconForName = [](const QString&) {
-        return QApplication::style()->standardIcon(QStyle::SP_FileIcon);
-    };
-    views.folderIcon = QApplication::style()->standardIcon(QStyle::SP_DirIcon);
-    ScanController controller(views);
-    controller.MapMessages();
-    frame.MapMessage(platform::WM_SCAN_BUSY,
-                     [](platform::WPARAM, platform::LPARAM) { return platform::LRESULT{1}; });
+    QApplication::processEvents();
     platform::ScriptedQuestions questions;
     platform::ScopedQuestions scoped(questions);
     questions.ScriptPath(backup);
     const auto start = Clock::now();
-    controller.OnOpen();
-    controller.WaitForWorker();
+    frame.Command(app::ID_OPEN_BKF)->trigger();
+    frame.Scan()->WaitForWorker();
     QApplication::processEvents(); // the last repaint
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-    found = controller.FoundFiles();
+    found = frame.Scan()->FoundFiles();
     if (!shot.isEmpty()) {
-        tree->ExpandAll();
-        controller.Log().ScrollToEnd();
+        frame.Tree()->ExpandAll();
+        frame.Scan()->Log().ScrollToEnd();
         QApplication::processEvents();
         frame.grab().save(shot);
     }
@@ -186,6 +152,8 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    QTemporaryDir settings; // the window writes its look setting: keep it away from the user's
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     const Options options = ParseOptions(argc, argv);
     QTemporaryDir temp;
     qputenv("TMPDIR", temp.path().toUtf8());

@@ -26,7 +26,7 @@ public:
     [[nodiscard]] QStringList Lines() const;
 
 private:
-    static constexpr int kScrollDelayMs = 50;
+    static constexpr int kScrollDelayMs = 100;
     QAbstractItemView* list_ = nullptr;
     bool scrollPending_ = false;
 };

@@ -4,6 +4,7 @@
 #include "app/CMainFrame.h"
 #include "app/COutputWnd.h"
 #include "app/ContextMenus.h"
+#include "app/StatusBarScanDisplay.h"
 #include "app/res/Resource.h"
 #include "controls/CCheckTreeCtrl.h"
 #include "dbheader/CPropertyGridCtrl.h"
@@ -23,6 +24,7 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>
 
@@ -150,6 +152,25 @@ TEST_F(MainFrameTest, StatusBarSwitchesToBusyAndBackWithoutLeftovers) {
         EXPECT_EQ(frame_.BusyProgressBar(), nullptr);
         EXPECT_EQ(LiveSeparators(), 1) << "round " << round;
     }
+}
+
+// Positions arriving faster than the bar's interval are coalesced, and the newest one is shown when
+// the interval has passed even if nothing else arrives.
+TEST_F(MainFrameTest, ProgressBarShowsTheNewestPositionWithoutRepaintingForEach) {
+    platform::SendMessage(&frame_, platform::WM_SCAN_BUSY, 1, 0);
+    StatusBarScanDisplay display(frame_);
+    QProgressBar* bar = frame_.BusyProgressBar();
+    ASSERT_NE(bar, nullptr);
+    display.SetProgressPosition(0);
+    EXPECT_EQ(bar->value(), 0);
+    for (int position = 1; position <= 40; ++position)
+        display.SetProgressPosition(position);
+    EXPECT_LT(bar->value(), 40);
+    QTest::qWait(3 * StatusBarScanDisplay::kBarIntervalMs);
+    EXPECT_EQ(bar->value(), 40);
+    platform::SendMessage(&frame_, platform::WM_SCAN_BUSY, 0, 0);
+    display.SetProgressPosition(7); // no bar outside a scan: nothing to write to
+    QTest::qWait(2 * StatusBarScanDisplay::kBarIntervalMs);
 }
 
 TEST_F(MainFrameTest, BusyStopButtonRunsTheStopCommandAndPanesAreInert) {
