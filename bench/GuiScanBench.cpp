@@ -19,6 +19,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -111,8 +112,12 @@ double GuiScan(const QString& backup, int& found, const QString& shot) {
     return seconds;
 }
 
-double CliScan(const std::string& cli, const QString& backup) {
-    const std::string command = "'" + cli + "' scan '" + backup.toStdString() + "' >/dev/null 2>&1";
+// `tarvelo scan`, optionally with a snapshot (which, like the desktop program, keeps every record).
+double CliScan(const std::string& cli, const QString& backup, const QString& snapshot) {
+    std::string command = "'" + cli + "' scan '" + backup.toStdString() + "'";
+    if (!snapshot.isEmpty())
+        command += " --snapshot '" + snapshot.toStdString() + "'";
+    command += " >/dev/null 2>&1";
     const auto start = Clock::now();
     const int status = std::system(command.c_str());
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
@@ -164,6 +169,7 @@ int main(int argc, char** argv) {
     double core = 1e9;
     double gui = 1e9;
     double cli = 1e9;
+    double cliSnapshot = 1e9;
     for (int rep = 0; rep < options.reps; ++rep) {
         core =
             std::min(core, CoreScan(PathFromUtf16(backup.toStdU16String()),
@@ -172,21 +178,29 @@ int main(int argc, char** argv) {
         const bool last = rep + 1 == options.reps;
         gui = std::min(gui, GuiScan(backup, guiFound, last ? options.shot : QString()));
         if (!options.cli.empty()) {
-            const double seconds = CliScan(options.cli, backup);
-            if (seconds < 0) {
+            const QString snapshot = temp.filePath(QStringLiteral("bench.snapshot"));
+            const double seconds = CliScan(options.cli, backup, QString());
+            const double withSnapshot = CliScan(options.cli, backup, snapshot);
+            QFile::remove(snapshot);
+            if (seconds < 0 || withSnapshot < 0) {
                 std::fprintf(stderr, "the command-line scan failed: %s\n", options.cli.c_str());
                 return 1;
             }
             cli = std::min(cli, seconds);
+            cliSnapshot = std::min(cliSnapshot, withSnapshot);
         }
     }
     std::printf("entries %d in %d folders, best of %d\n", options.entries, options.folders, options.reps);
     std::printf("plain scan into a record file: %.3f s (%d records)\n", core, coreFound);
-    if (!options.cli.empty())
+    if (!options.cli.empty()) {
         std::printf("command-line scan (tarvelo scan, output to /dev/null): %.3f s\n", cli);
+        std::printf("command-line scan with a snapshot (tarvelo scan --snapshot): %.3f s\n", cliSnapshot);
+    }
     std::printf("desktop program scan (offscreen): %.3f s (%d records)\n", gui, guiFound);
     std::printf("ratio desktop / plain: %.2f\n", gui / core);
-    if (!options.cli.empty())
+    if (!options.cli.empty()) {
         std::printf("ratio desktop / command line: %.2f (target <= 1.5)\n", gui / cli);
+        std::printf("ratio desktop / command line with a snapshot: %.2f\n", gui / cliSnapshot);
+    }
     return coreFound == guiFound && guiFound == options.entries ? 0 : 1;
 }
