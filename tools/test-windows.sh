@@ -56,6 +56,9 @@ else
 fi
 
 dir=$build/windows-$arch
+# Wine turns Windows file names into Unix ones with the locale's character set: without a UTF-8
+# locale (a bare environment has none) every name outside ASCII fails with "File not found".
+export LC_ALL=C.UTF-8
 export WINEPREFIX=$dir/wineprefix
 mkdir -p "$WINEPREFIX"
 
