@@ -15,6 +15,7 @@
 #include "recovery/RecordFile.h"
 #include "recovery/ScanController.h"
 #include "tools/bkfgen/BackupDescription.h"
+#include "tools/bkfgen/LogFolderBackup.h"
 #include "tools/bkfgen/Output.h"
 
 #include <QAction>
@@ -33,28 +34,6 @@ namespace {
 
 using namespace tarvelo;
 using Clock = std::chrono::steady_clock;
-
-void WriteBackup(const std::filesystem::path& path, int entries, int folders) {
-    bkfgen::BackupDescription description;
-    bkfgen::SetContent set;
-    set.set.name = u"Logs backup";
-    set.catalogue = false;
-    bkfgen::VolumeContent volume;
-    for (int f = 0; f < folders; ++f) {
-        bkfgen::DirectoryContent directory;
-        directory.directory.components = {u"Exchsrvr", Utf8ToUtf16("Logs" + std::to_string(f + 1))};
-        for (int i = f; i < entries; i += folders) {
-            char name[32];
-            std::snprintf(name, sizeof name, "E%07X.log", static_cast<unsigned>(i));
-            directory.files.push_back({Utf8ToUtf16(name), bkfgen::FileData::Patterned(200, 3), std::nullopt});
-        }
-        volume.directories.push_back(std::move(directory));
-    }
-    set.volumes.push_back(std::move(volume));
-    description.sets.push_back(std::move(set));
-    bkfgen::FileOutput output(path);
-    bkfgen::WriteBackup(description, output);
-}
 
 // What the command-line tool does per record: clean the path, store the record, make the log line.
 class RecordFileSink : public ScanSink {
@@ -140,7 +119,7 @@ Options ParseOptions(int argc, char** argv) {
         if (name == "--entries")
             options.entries = std::atoi(value);
         else if (name == "--folders")
-            options.folders = std::atoi(value);
+            options.folders = std::max(1, std::atoi(value));
         else if (name == "--reps")
             options.reps = std::max(1, std::atoi(value));
         else if (name == "--cli")
@@ -163,7 +142,13 @@ int main(int argc, char** argv) {
     QTemporaryDir temp;
     qputenv("TMPDIR", temp.path().toUtf8());
     const QString backup = temp.filePath(QStringLiteral("bench.bkf"));
-    WriteBackup(PathFromUtf16(backup.toStdU16String()), options.entries, options.folders);
+    {
+        bkfgen::FileOutput output(PathFromUtf16(backup.toStdU16String()));
+        bkfgen::WriteBackup(
+            bkfgen::LogFolderBackupDescription(options.folders, options.entries / options.folders, 200, 3),
+            output);
+    }
+    const int entries = options.entries / options.folders * options.folders;
     int coreFound = 0;
     int guiFound = 0;
     double core = 1e9;
@@ -190,7 +175,7 @@ int main(int argc, char** argv) {
             cliSnapshot = std::min(cliSnapshot, withSnapshot);
         }
     }
-    std::printf("entries %d in %d folders, best of %d\n", options.entries, options.folders, options.reps);
+    std::printf("entries %d in %d folders, best of %d\n", entries, options.folders, options.reps);
     std::printf("plain scan into a record file: %.3f s (%d records)\n", core, coreFound);
     if (!options.cli.empty()) {
         std::printf("command-line scan (tarvelo scan, output to /dev/null): %.3f s\n", cli);
@@ -202,5 +187,5 @@ int main(int argc, char** argv) {
         std::printf("ratio desktop / command line: %.2f (target <= 1.5)\n", gui / cli);
         std::printf("ratio desktop / command line with a snapshot: %.2f\n", gui / cliSnapshot);
     }
-    return coreFound == guiFound && guiFound == options.entries ? 0 : 1;
+    return coreFound == guiFound && guiFound == entries ? 0 : 1;
 }

@@ -4,6 +4,7 @@
 #include "recovery/TempFiles.h"
 #include "tools/bkfgen/BackupDescription.h"
 #include "tools/bkfgen/DemoBackup.h"
+#include "tools/bkfgen/LogFolderBackup.h"
 #include "tools/bkfgen/Output.h"
 
 #include <QApplication>
@@ -13,25 +14,8 @@
 namespace tarvelo::testing {
 
 void WriteLogFolderBackup(const std::filesystem::path& path, int folders, int filesPerFolder) {
-    bkfgen::BackupDescription description;
-    bkfgen::SetContent set;
-    set.set.name = u"Logs backup";
-    set.catalogue = false;
-    bkfgen::VolumeContent volume;
-    for (int f = 0; f < folders; ++f) {
-        bkfgen::DirectoryContent directory;
-        directory.directory.components = {u"Exchsrvr", Utf8ToUtf16("Logs" + std::to_string(f + 1))};
-        for (int i = 0; i < filesPerFolder; ++i) {
-            char name[32];
-            std::snprintf(name, sizeof name, "E%07X.log", static_cast<unsigned>(i));
-            directory.files.push_back({Utf8ToUtf16(name), bkfgen::FileData::Patterned(64, 9), std::nullopt});
-        }
-        volume.directories.push_back(std::move(directory));
-    }
-    set.volumes.push_back(std::move(volume));
-    description.sets.push_back(std::move(set));
     bkfgen::FileOutput output(path);
-    bkfgen::WriteBackup(description, output);
+    bkfgen::WriteBackup(bkfgen::LogFolderBackupDescription(folders, filesPerFolder, 64, 9), output);
 }
 
 int WriteDemoBackupFile(const std::filesystem::path& path) {
